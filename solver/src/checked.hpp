@@ -1,0 +1,55 @@
+// A double whose every operation checks for the arithmetic faults where it
+// happens, so that the formulas can be written as plain expressions.
+#pragma once
+
+#include <cmath>
+
+#include "trapezoid/solver.hpp"
+
+namespace trapezoid::detail {
+
+class Checked {
+  public:
+    // Implicit, so that read values and the integer constants 2 and 4 take
+    // part in expressions directly.
+    constexpr Checked(double value) : value_(value) {}
+
+    constexpr double value() const { return value_; }
+
+    friend Checked operator+(Checked x, Checked y) { return Finite(x.value_ + y.value_); }
+    friend Checked operator-(Checked x, Checked y) { return Finite(x.value_ - y.value_); }
+    friend Checked operator*(Checked x, Checked y) { return Finite(x.value_ * y.value_); }
+    friend Checked operator/(Checked x, Checked y) {
+        if (y.value_ == 0.0) {
+            throw ArithmeticError(ArithmeticFault::DivisionByZero);
+        }
+        return Finite(x.value_ / y.value_);
+    }
+    Checked operator-() const { return Checked(-value_); }
+
+  private:
+    static Checked Finite(double result) {
+        if (!std::isfinite(result)) {
+            throw ArithmeticError(ArithmeticFault::Overflow);
+        }
+        return Checked(result);
+    }
+
+    double value_;
+};
+
+// The double square root; a negative radicand is a fault.
+inline Checked Sqrt(Checked x) {
+    if (x.value() < 0.0) {
+        throw ArithmeticError(ArithmeticFault::NegativeSquareRoot);
+    }
+    return Checked(std::sqrt(x.value()));
+}
+
+// For radicands that cannot be negative in exact arithmetic: a negative value
+// is rounding error of a few ulps and is taken as zero.
+inline Checked SqrtOfNonNegative(Checked x) {
+    return Checked(x.value() < 0.0 ? 0.0 : std::sqrt(x.value()));
+}
+
+}  // namespace trapezoid::detail

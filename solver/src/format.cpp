@@ -1,0 +1,105 @@
+// Writing numbers for the quantity boxes and for the two-solution report.
+// std::to_chars rounds the exact binary value correctly (ties to even) and
+// does not depend on the C locale.
+#include <charconv>
+#include <cmath>
+#include <string>
+
+#include "trapezoid/solver.hpp"
+
+namespace trapezoid {
+namespace {
+
+// Large enough for every double in fixed notation with seven decimals.
+constexpr std::size_t kBufferSize = 400;
+
+std::string ToChars(double value, std::chars_format format, int precision) {
+    char buffer[kBufferSize];
+    const auto result = std::to_chars(buffer, buffer + kBufferSize, value, format, precision);
+    return std::string(buffer, result.ptr);
+}
+
+// Inserts the group separator into a run of integer digits.
+std::string GroupDigits(const std::string& digits, const NumberSettings& settings) {
+    if (settings.group_separator.empty() || settings.group_sizes.empty()) {
+        return digits;
+    }
+    std::size_t remaining = digits.size();
+    std::size_t k = 0;
+    std::string tail;  // groups already taken from the right, separators included
+    while (true) {
+        const int size =
+            k < settings.group_sizes.size() ? settings.group_sizes[k] : settings.group_sizes.back();
+        if (size <= 0 || remaining <= static_cast<std::size_t>(size)) {
+            break;
+        }
+        remaining -= static_cast<std::size_t>(size);
+        tail = settings.group_separator + digits.substr(remaining, static_cast<std::size_t>(size)) +
+               tail;
+        ++k;
+    }
+    return digits.substr(0, remaining) + tail;
+}
+
+std::string StripTrailingZeros(std::string digits) {
+    const std::size_t point = digits.find('.');
+    if (point == std::string::npos) {
+        return digits;
+    }
+    std::size_t end = digits.find_last_not_of('0');
+    if (end == point) {
+        --end;
+    }
+    digits.erase(end + 1);
+    return digits;
+}
+
+std::string ReplacePoint(std::string text, const std::string& separator) {
+    if (const std::size_t point = text.find('.'); point != std::string::npos) {
+        text.replace(point, 1, separator);
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string FormatQuantityText(double value, const NumberSettings& settings) {
+    const std::string fixed = ToChars(std::abs(value), std::chars_format::fixed, 7);
+    const std::size_t point = fixed.find('.');
+    std::string integer = fixed.substr(0, point);
+    const std::string fraction = fixed.substr(point + 1);
+    const bool negative =
+        value < 0.0 && fixed.find_first_not_of("0.") != std::string::npos;  // not rounded to zero
+
+    if (integer == "0" && !settings.leading_zero) {
+        integer.clear();
+    }
+    const std::string body = GroupDigits(integer, settings) + settings.decimal_separator + fraction;
+    if (!negative) {
+        return body;
+    }
+    return settings.negative_format == NegativeFormat::Parentheses ? "(" + body + ")" : "-" + body;
+}
+
+std::string FormatReportNumber(double value, const NumberSettings& settings) {
+    if (value == 0.0) {
+        return "0";  // also for -0
+    }
+    // 15 significant digits; the exponent decides between plain and E notation.
+    const std::string scientific = ToChars(value, std::chars_format::scientific, 14);
+    const std::size_t mark = scientific.find('e');
+    const std::size_t digits = mark + 2;  // after the exponent's sign
+    int exponent = 0;
+    std::from_chars(scientific.data() + digits, scientific.data() + scientific.size(), exponent);
+    if (scientific[mark + 1] == '-') {
+        exponent = -exponent;
+    }
+    if (exponent >= -5 && exponent < 15) {
+        const std::string plain = ToChars(value, std::chars_format::fixed, 14 - exponent);
+        return ReplacePoint(StripTrailingZeros(plain), settings.decimal_separator);
+    }
+    const std::string mantissa = StripTrailingZeros(scientific.substr(0, mark));
+    return ReplacePoint(mantissa, settings.decimal_separator) + "E" + scientific.substr(mark + 1);
+}
+
+}  // namespace trapezoid
