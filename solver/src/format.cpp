@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string>
 
+#include "grouping.hpp"
 #include "trapezoid/solver.hpp"
 
 namespace trapezoid {
@@ -28,8 +29,7 @@ std::string GroupDigits(const std::string& digits, const NumberSettings& setting
     std::size_t k = 0;
     std::string tail;  // groups already taken from the right, separators included
     while (true) {
-        const int size =
-            k < settings.group_sizes.size() ? settings.group_sizes[k] : settings.group_sizes.back();
+        const int size = detail::GroupSizeAt(settings.group_sizes, k);
         if (size <= 0 || remaining <= static_cast<std::size_t>(size)) {
             break;
         }

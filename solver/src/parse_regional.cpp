@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "decimal.hpp"
+#include "grouping.hpp"
 #include "parse_rules.hpp"
 
 namespace trapezoid::detail {
@@ -17,13 +18,6 @@ bool AllDigits(std::string_view text) {
         }
     }
     return true;
-}
-
-// The size of the k-th digit group counted from the decimal separator; the
-// last size repeats, and 0 means grouping has ended.
-int GroupSize(const std::vector<int>& sizes, std::size_t k) {
-    const int size = k < sizes.size() ? sizes[k] : sizes.back();
-    return size > 0 ? size : 0;
 }
 
 std::vector<std::string_view> Split(std::string_view text, std::string_view separator) {
@@ -51,13 +45,13 @@ std::optional<std::string> IntegerDigits(std::string_view integer, const NumberS
     const std::size_t count = groups.size();
     for (std::size_t k = 0; k + 1 < count; ++k) {
         const std::string_view group = groups[count - 1 - k];
-        const int size = GroupSize(settings.group_sizes, k);
+        const int size = GroupSizeAt(settings.group_sizes, k);
         if (size == 0 || group.size() != static_cast<std::size_t>(size) || !AllDigits(group)) {
             return std::nullopt;
         }
     }
     const std::string_view leftmost = groups.front();
-    const int leftmost_limit = GroupSize(settings.group_sizes, count - 1);
+    const int leftmost_limit = GroupSizeAt(settings.group_sizes, count - 1);
     if (leftmost.empty() || leftmost.front() == '0' || !AllDigits(leftmost) ||
         (leftmost_limit > 0 && leftmost.size() > static_cast<std::size_t>(leftmost_limit))) {
         return std::nullopt;

@@ -61,7 +61,8 @@ struct NumberSettings {
     std::string group_separator;
     // Digit group sizes from the decimal separator leftwards, as in the C
     // library's grouping: {3} for 1,234,567, {3, 2} for 12,34,567. The last
-    // size repeats; a size of 0 or less ends grouping. Empty: no grouping.
+    // size repeats (as it does after a 0 entry); a negative entry or CHAR_MAX
+    // ends grouping. Empty: no grouping.
     std::vector<int> group_sizes;
     bool leading_zero = true;
     NegativeFormat negative_format = NegativeFormat::LeadingMinus;
