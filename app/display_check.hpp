@@ -1,0 +1,6 @@
+#pragma once
+
+// True when the window system the program would use can plausibly be
+// reached. Qt ends the process with an abort when it cannot open a display,
+// so this is checked before the application object is created.
+bool DisplayReachable();

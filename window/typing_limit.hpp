@@ -1,0 +1,35 @@
+// A typing limit for line edits that applies only to what the user types or
+// pastes. QLineEdit::setMaxLength would also cut texts that the program
+// writes, which may be longer than the limit.
+#pragma once
+
+#include <QString>
+#include <QValidator>
+
+class QLineEdit;
+
+class TypingLimit : public QValidator {
+    Q_OBJECT
+public:
+    TypingLimit(QLineEdit* box, int limit);
+
+    int limit() const { return limit_; }
+    void setLimit(int limit) { limit_ = limit; }
+
+    // Trims the run that an edit inserted so that the text keeps at most
+    // `limit` characters; an edit that shortens the text always passes.
+    State validate(QString& input, int& position) const override;
+
+private:
+    friend void SetProgramText(QLineEdit* box, const QString& text);
+
+    int limit_;
+    QString previous_;     // the text before the edit being validated
+    bool bypass_ = false;  // set while the program writes the text
+};
+
+// Sets the typing limit of a box, installing the validator on first use.
+void SetTypingLimit(QLineEdit* box, int limit);
+
+// Writes a text as the program, past any typing limit.
+void SetProgramText(QLineEdit* box, const QString& text);

@@ -1,0 +1,213 @@
+#include "velmora.hpp"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "burger_icon.hpp"
+#include "fault_message.hpp"
+#include "number_settings.hpp"
+#include "trapezoid_drawing.hpp"
+#include "typing_limit.hpp"
+#include "window_layout.hpp"
+#include "window_texts.hpp"
+
+namespace {
+
+using namespace window_layout;
+
+void SetBackground(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::All, role, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& text, const QRect& geometry) {
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(geometry);
+    label->setAlignment(Qt::AlignCenter);
+    SetBackground(label, QPalette::Window, kLabelColour);
+    return label;
+}
+
+// A push button filled with a solid colour; its border thickens with focus.
+QPushButton* MakeButton(QWidget* parent, const QString& text, const QRect& geometry,
+                        const QColor& fill) {
+    auto* button = new QPushButton(text, parent);
+    button->setGeometry(geometry);
+    button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: black;"
+                                         " border: 1px solid #404040; }"
+                                         "QPushButton:focus { border: 2px solid black; }"
+                                         "QPushButton:pressed { border: 2px inset #202020; }")
+                              .arg(fill.name()));
+    return button;
+}
+
+std::string ToUtf8(const QString& text) { return text.toUtf8().toStdString(); }
+
+QString FromUtf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+Velmora::Velmora(SettingsSource settings, QWidget* parent)
+    : QWidget(parent), settings_(settings ? std::move(settings) : SystemNumberSettings) {
+    setObjectName(QStringLiteral("Velmora"));
+    setWindowTitle(window_texts::Caption());
+    setWindowIcon(BurgerIcon());
+    QFont font(SerifFamilyName(), kFontPointSize);
+    font.setStyleHint(QFont::Serif);
+    setFont(font);
+    SetBackground(this, QPalette::Window, kWindowColour);
+    setFixedSize(kClientSize);
+
+    CreateControls();
+    SetFocusOrder();
+    Text1[0]->setFocus();
+    Form_Load();
+}
+
+void Velmora::CreateControls() {
+    Label1[0] = MakeLabel(this, window_texts::TitleLabel(), kTitleLabel);
+
+    Frame1 = new QGroupBox(window_texts::DimensionsFrame(), this);
+    Frame1->setGeometry(kFrame);
+    SetBackground(Frame1, QPalette::Window, kWindowColour);
+
+    Picture1 = new TrapezoidPicture(this);
+    Picture1->setGeometry(kPicture);
+
+    Label1[1] = MakeLabel(this, window_texts::GivenLabel(), kGivenLabel);
+
+    List1[0] = new QListWidget(this);
+    List1[0]->setGeometry(kKindList);
+    List1[0]->addItems(window_texts::KindListItems());
+    List1[0]->setSelectionMode(QAbstractItemView::SingleSelection);
+    List1[0]->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    List1[0]->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    connect(List1[0], &QListWidget::currentRowChanged, this, [this] { List1_Click(0); });
+
+    for (int i = 0; i < trapezoid::kQuantityCount; ++i) {
+        const auto index = static_cast<std::size_t>(i);
+        const QString symbol = FromUtf8(std::string(trapezoid::kQuantitySymbols[index]));
+        Check1[index] = new QCheckBox(symbol, Frame1);
+        Check1[index]->setGeometry(GivenMark(i));
+        Check1[index]->setEnabled(false);
+        SetBackground(Check1[index], QPalette::Button, kMarkColour);
+        SetBackground(Check1[index], QPalette::Window, kMarkColour);
+
+        Text2[index] = new QLineEdit(Frame1);
+        Text2[index]->setGeometry(QuantityBox(i));
+        Text2[index]->setReadOnly(true);
+    }
+
+    Command1[0] = MakeButton(this, window_texts::CalculateButton(), kCalculateButton,
+                             kCalculateColour);
+    Command1[1] = MakeButton(this, window_texts::ClearButton(), kClearButton, kClearColour);
+    connect(Command1[0], &QPushButton::clicked, this, [this] { Command1_Click(0); });
+    connect(Command1[1], &QPushButton::clicked, this, [this] { Command1_Click(1); });
+
+    Text1[0] = new QPlainTextEdit(this);
+    Text1[0]->setGeometry(kAssignmentBox);
+    Text1[0]->setReadOnly(true);
+    Text1[0]->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    Text1[0]->setFocusPolicy(Qt::StrongFocus);
+    Text1[0]->setTabChangesFocus(true);
+    Text1[0]->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text1[0]->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Text1[0]->setPlainText(window_texts::HelpText());
+}
+
+void Velmora::SetFocusOrder() {
+    const QWidget* const order[] = {Text1[0], Text2[0],    Text2[1],    Text2[2],
+                                    Text2[3], Text2[4],    List1[0],    Command1[0],
+                                    Command1[1], Picture1, Text2[5]};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
+        setTabOrder(const_cast<QWidget*>(order[i]), const_cast<QWidget*>(order[i + 1]));
+    }
+}
+
+void Velmora::Form_Load() {
+    ClearSizes();
+    for (QLineEdit* box : Text2) {
+        SetTypingLimit(box, kTypingLimit);
+    }
+    // Selecting from code raises the list's click handling at once.
+    List1[0]->setCurrentRow(0);
+    Check1[trapezoid::QuantityIndex::A]->setChecked(true);
+    Text2[trapezoid::QuantityIndex::A]->setReadOnly(false);
+    Check1[trapezoid::QuantityIndex::B]->setChecked(true);
+    Text2[trapezoid::QuantityIndex::B]->setReadOnly(false);
+}
+
+void Velmora::List1_Click(qint16 Index) {
+    if (Index != 0) {
+        return;
+    }
+    ApplyKindSelection();
+}
+
+void Velmora::Command1_Click(qint16 Index) {
+    if (Index == 0) {
+        SolveTrapezoid();
+    } else if (Index == 1) {
+        ClearSizes();
+    }
+}
+
+void Velmora::ApplyKindSelection() {
+    for (std::size_t i = 0; i < trapezoid::kQuantityCount; ++i) {
+        Check1[i]->setEnabled(false);
+        Check1[i]->setChecked(false);
+        SetProgramText(Text2[i], QString());
+        Text2[i]->setReadOnly(true);
+    }
+    const auto kind = static_cast<qint16>(List1[0]->currentRow());
+    if (!trapezoid::IsKind(kind)) {
+        return;
+    }
+    for (const int given : trapezoid::kKinds[static_cast<std::size_t>(kind)].givens) {
+        Check1[static_cast<std::size_t>(given)]->setChecked(true);
+        Text2[static_cast<std::size_t>(given)]->setReadOnly(false);
+    }
+}
+
+void Velmora::ClearSizes() {
+    for (QLineEdit* box : Text2) {
+        SetProgramText(box, QString());
+    }
+}
+
+void Velmora::SolveTrapezoid() {
+    const int kind = static_cast<qint16>(List1[0]->currentRow());
+    std::array<bool, trapezoid::kQuantityCount> given{};
+    std::array<std::string, trapezoid::kQuantityCount> texts;
+    for (std::size_t i = 0; i < trapezoid::kQuantityCount; ++i) {
+        given[i] = Check1[i]->isChecked();
+        texts[i] = ToUtf8(Text2[i]->text());
+    }
+    const trapezoid::SolveOutcome outcome = trapezoid::Solve(kind, given, texts, settings_());
+
+    switch (outcome.status) {
+        case trapezoid::SolveOutcome::Status::Solved:
+            if (outcome.report) {
+                Text1[0]->setPlainText(FromUtf8(*outcome.report));
+            }
+            for (std::size_t i = 0; i < trapezoid::kQuantityCount; ++i) {
+                SetProgramText(Text2[i], FromUtf8(outcome.texts[i]));
+            }
+            break;
+        case trapezoid::SolveOutcome::Status::Fault:
+            ShowFaultMessage(this, *outcome.fault);
+            break;
+        case trapezoid::SolveOutcome::Status::Rejected:
+        case trapezoid::SolveOutcome::Status::Unchanged:
+            break;  // nothing changes, silently
+    }
+}

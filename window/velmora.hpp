@@ -1,0 +1,53 @@
+// The calculator's one window: the kind list, the input panel of six given
+// marks and quantity boxes, the two buttons, the drawing and the assignment box.
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <functional>
+
+#include "trapezoid/solver.hpp"
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class TrapezoidPicture;
+
+class Velmora : public QWidget {
+    Q_OBJECT
+public:
+    using SettingsSource = std::function<trapezoid::NumberSettings()>;
+
+    // `settings` supplies the regional number settings at every solve.
+    explicit Velmora(SettingsSource settings = {}, QWidget* parent = nullptr);
+
+    // The controls, as indexed arrays (QuantityIndex for Check1 and Text2).
+    std::array<QLabel*, 2> Label1{};
+    std::array<QListWidget*, 1> List1{};
+    QGroupBox* Frame1 = nullptr;
+    std::array<QCheckBox*, trapezoid::kQuantityCount> Check1{};
+    std::array<QLineEdit*, trapezoid::kQuantityCount> Text2{};
+    std::array<QPushButton*, 2> Command1{};
+    TrapezoidPicture* Picture1 = nullptr;
+    std::array<QPlainTextEdit*, 1> Text1{};
+
+    // Event handling.
+    void Form_Load();
+    void List1_Click(qint16 Index);
+    void Command1_Click(qint16 Index);
+
+    // The window's procedures.
+    void ApplyKindSelection();
+    void ClearSizes();
+    void SolveTrapezoid();
+
+private:
+    void CreateControls();
+    void SetFocusOrder();
+
+    SettingsSource settings_;
+};
