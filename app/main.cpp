@@ -7,9 +7,10 @@
 
 int main(int argc, char* argv[]) {
     if (!DisplayReachable()) {
-        std::fputs("trapezoid-calculator: no display found; start it from a desktop session "
-                   "(DISPLAY or WAYLAND_DISPLAY is not set or cannot be reached).\n",
-                   stderr);
+        std::fputs(
+            "trapezoid-calculator: no display found; start it from a desktop session "
+            "(DISPLAY or WAYLAND_DISPLAY is not set or cannot be reached).\n",
+            stderr);
         return 1;
     }
     QApplication application(argc, argv);

@@ -37,4 +37,6 @@ trapezoid::NumberSettings NumberSettingsFromLocale(const QLocale& locale) {
     return settings;
 }
 
-trapezoid::NumberSettings SystemNumberSettings() { return NumberSettingsFromLocale(QLocale::system()); }
+trapezoid::NumberSettings SystemNumberSettings() {
+    return NumberSettingsFromLocale(QLocale::system());
+}

@@ -10,7 +10,7 @@ class QLineEdit;
 
 class TypingLimit : public QValidator {
     Q_OBJECT
-public:
+  public:
     TypingLimit(QLineEdit* box, int limit);
 
     int limit() const { return limit_; }
@@ -20,7 +20,7 @@ public:
     // `limit` characters; an edit that shortens the text always passes.
     State validate(QString& input, int& position) const override;
 
-private:
+  private:
     friend void SetProgramText(QLineEdit* box, const QString& text);
 
     int limit_;

@@ -48,7 +48,9 @@ QPushButton* MakeButton(QWidget* parent, const QString& text, const QRect& geome
     return button;
 }
 
-std::string ToUtf8(const QString& text) { return text.toUtf8().toStdString(); }
+std::string ToUtf8(const QString& text) {
+    return text.toUtf8().toStdString();
+}
 
 QString FromUtf8(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -107,8 +109,8 @@ void Velmora::CreateControls() {
         Text2[index]->setReadOnly(true);
     }
 
-    Command1[0] = MakeButton(this, window_texts::CalculateButton(), kCalculateButton,
-                             kCalculateColour);
+    Command1[0] =
+        MakeButton(this, window_texts::CalculateButton(), kCalculateButton, kCalculateColour);
     Command1[1] = MakeButton(this, window_texts::ClearButton(), kClearButton, kClearColour);
     connect(Command1[0], &QPushButton::clicked, this, [this] { Command1_Click(0); });
     connect(Command1[1], &QPushButton::clicked, this, [this] { Command1_Click(1); });
@@ -125,8 +127,8 @@ void Velmora::CreateControls() {
 }
 
 void Velmora::SetFocusOrder() {
-    const QWidget* const order[] = {Text1[0], Text2[0],    Text2[1],    Text2[2],
-                                    Text2[3], Text2[4],    List1[0],    Command1[0],
+    const QWidget* const order[] = {Text1[0],    Text2[0], Text2[1], Text2[2],
+                                    Text2[3],    Text2[4], List1[0], Command1[0],
                                     Command1[1], Picture1, Text2[5]};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
         setTabOrder(const_cast<QWidget*>(order[i]), const_cast<QWidget*>(order[i + 1]));

@@ -19,7 +19,7 @@ class TrapezoidPicture;
 
 class Velmora : public QWidget {
     Q_OBJECT
-public:
+  public:
     using SettingsSource = std::function<trapezoid::NumberSettings()>;
 
     // `settings` supplies the regional number settings at every solve.
@@ -45,7 +45,7 @@ public:
     void ClearSizes();
     void SolveTrapezoid();
 
-private:
+  private:
     void CreateControls();
     void SetFocusOrder();
 

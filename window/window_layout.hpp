@@ -19,8 +19,12 @@ inline constexpr QRect kClearButton{144, 216, 89, 25};
 inline constexpr QRect kAssignmentBox{8, 248, 457, 169};
 
 // Rows of the input panel, relative to the frame's outer corner.
-constexpr QRect GivenMark(int row) { return {8, 24 + 24 * row, 41, 27}; }
-constexpr QRect QuantityBox(int row) { return {56, 24 + 24 * row, 89, 27}; }
+constexpr QRect GivenMark(int row) {
+    return {8, 24 + 24 * row, 41, 27};
+}
+constexpr QRect QuantityBox(int row) {
+    return {56, 24 + 24 * row, 89, 27};
+}
 
 inline constexpr QColor kWindowColour{0xC0, 0xC0, 0xFF};
 inline constexpr QColor kLabelColour{0xFF, 0xC0, 0x80};

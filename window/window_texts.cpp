@@ -8,17 +8,29 @@
 
 namespace window_texts {
 
-QString PublisherAddress() { return QStringLiteral(TRAPEZOID_PUBLISHER_ADDRESS); }
+QString PublisherAddress() {
+    return QStringLiteral(TRAPEZOID_PUBLISHER_ADDRESS);
+}
 
 QString Caption() {
     return PublisherAddress() + u' ' + QStringLiteral("Математика - правоъгълен трапец, основи");
 }
 
-QString TitleLabel() { return QStringLiteral("Математика - правоъгълен трапец, основи, лице"); }
-QString GivenLabel() { return QStringLiteral("Дадени:"); }
-QString DimensionsFrame() { return QStringLiteral("Размери"); }
-QString CalculateButton() { return QStringLiteral("Изчисли"); }
-QString ClearButton() { return QStringLiteral("Изчисти"); }
+QString TitleLabel() {
+    return QStringLiteral("Математика - правоъгълен трапец, основи, лице");
+}
+QString GivenLabel() {
+    return QStringLiteral("Дадени:");
+}
+QString DimensionsFrame() {
+    return QStringLiteral("Размери");
+}
+QString CalculateButton() {
+    return QStringLiteral("Изчисли");
+}
+QString ClearButton() {
+    return QStringLiteral("Изчисти");
+}
 
 QStringList KindListItems() {
     QStringList items;

@@ -1,0 +1,159 @@
+// The input panel: load state, kind selection, typing limit, locks, clear
+// and focus order.
+#include <QClipboard>
+
+#include "window_fixture.hpp"
+
+using namespace window_test;
+
+class PanelTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void init() { window_ = OpenWindow(); }
+    void cleanup() {
+        QVERIFY2(!OpenMessage(*window_), "an unexpected dialog is open");
+        window_.reset();
+    }
+
+    void afterLoadKindABCIsSelectedWithItsGivensUnlocked() {
+        QCOMPARE(window_->List1[0]->currentRow(), 0);
+        QCOMPARE(window_->List1[0]->count(), 15);
+        for (int i = 0; i < 6; ++i) {
+            const bool given = i <= 2;
+            QCOMPARE(window_->Check1[i]->isChecked(), given);
+            QVERIFY(!window_->Check1[i]->isEnabled());
+            QCOMPARE(window_->Text2[i]->isReadOnly(), !given);
+            QVERIFY(window_->Text2[i]->text().isEmpty());
+        }
+        QCOMPARE(QApplication::focusWidget(), window_->Text1[0]);
+    }
+
+    void selectingAKindEmptiesAllBoxesAndArmsItsGivens_data() {
+        QTest::addColumn<int>("kind");
+        for (int kind = 0; kind < trapezoid::kKindCount; ++kind) {
+            QTest::newRow(trapezoid::kKinds[kind].list_text.data()) << kind;
+        }
+    }
+    void selectingAKindEmptiesAllBoxesAndArmsItsGivens() {
+        QFETCH(int, kind);
+        SelectKind(*window_, kind == 0 ? 1 : 0);
+        for (QLineEdit* box : window_->Text2) {
+            SetProgramText(box, QStringLiteral("9.0000000"));
+        }
+        SelectKind(*window_, kind);
+        for (int i = 0; i < 6; ++i) {
+            const bool given = trapezoid::IsGiven(kind, i);
+            QCOMPARE(window_->Check1[i]->isChecked(), given);
+            QVERIFY(!window_->Check1[i]->isEnabled());
+            QCOMPARE(window_->Text2[i]->isReadOnly(), !given);
+            QVERIFY(window_->Text2[i]->text().isEmpty());
+        }
+    }
+
+    void typingAndPastingStopAtSevenCharacters_data() {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("clipboard");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("an eighth typed character is refused") << ""
+                                                              << ""
+                                                              << "12345678"
+                                                              << "1234567";
+        QTest::newRow("a paste inserts what fits") << "12345"
+                                                   << "abcdefgh"
+                                                   << ""
+                                                   << "12345ab";
+        QTest::newRow("a long program text refuses a typed character") << "18.0000000"
+                                                                       << ""
+                                                                       << "5"
+                                                                       << "18.0000000";
+    }
+    void typingAndPastingStopAtSevenCharacters() {
+        QFETCH(QString, before);
+        QFETCH(QString, clipboard);
+        QFETCH(QString, typed);
+        QFETCH(QString, after);
+        QLineEdit* box = window_->Text2[0];
+        SetProgramText(box, before);
+        box->setFocus();
+        box->end(false);
+        if (!clipboard.isEmpty()) {
+            QApplication::clipboard()->setText(clipboard);
+            QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        }
+        QTest::keyClicks(box, typed);
+        QCOMPARE(box->text(), after);
+    }
+
+    void aLongProgramTextCanStillBeShortened() {
+        QLineEdit* box = window_->Text2[0];
+        SetProgramText(box, QStringLiteral("18.0000000"));
+        box->setFocus();
+        box->end(false);
+        for (int i = 0; i < 3; ++i) {
+            QTest::keyClick(box, Qt::Key_Backspace);
+        }
+        QCOMPARE(box->text(), QStringLiteral("18.0000"));
+        QTest::keyClicks(box, QStringLiteral("12"));
+        QCOMPARE(box->text(), QStringLiteral("18.0000"));
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QTest::keyClicks(box, QStringLiteral("12"));
+        QCOMPARE(box->text(), QStringLiteral("18.0001"));
+    }
+
+    void aLockedBoxRefusesEditsButAllowsCopying() {
+        QLineEdit* locked = window_->Text2[trapezoid::QuantityIndex::S];
+        SetProgramText(locked, QStringLiteral("18.0000000"));
+        QApplication::clipboard()->setText(QStringLiteral("7"));
+        locked->setFocus();
+        QCOMPARE(QApplication::focusWidget(), locked);
+        QTest::keyClicks(locked, QStringLiteral("5"));
+        QTest::keyClick(locked, Qt::Key_Backspace);
+        QTest::keyClick(locked, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(locked->text(), QStringLiteral("18.0000000"));
+        QTest::keyClick(locked, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(locked, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("18.0000000"));
+    }
+
+    void clickingAGivenMarkChangesNothing() {
+        QTest::mouseClick(window_->Check1[3], Qt::LeftButton);
+        QTest::mouseClick(window_->Check1[0], Qt::LeftButton);
+        QVERIFY(!window_->Check1[3]->isChecked());
+        QVERIFY(window_->Check1[0]->isChecked());
+    }
+
+    void clearEmptiesTheBoxesAndKeepsTheRest() {
+        SelectKind(*window_, 14);
+        for (QLineEdit* box : window_->Text2) {
+            SetProgramText(box, QStringLiteral("1.0000000"));
+        }
+        const QString assignment = window_->Text1[0]->toPlainText();
+        QTest::mouseClick(window_->Command1[1], Qt::LeftButton);
+        QCOMPARE(BoxTexts(*window_), QStringList(6, QString()));
+        QCOMPARE(window_->List1[0]->currentRow(), 14);
+        for (int i = 0; i < 6; ++i) {
+            QCOMPARE(window_->Check1[i]->isChecked(), trapezoid::IsGiven(14, i));
+            QCOMPARE(window_->Text2[i]->isReadOnly(), !trapezoid::IsGiven(14, i));
+        }
+        QCOMPARE(window_->Text1[0]->toPlainText(), assignment);
+    }
+
+    void tabVisitsTheControlsInOrderWithTheAreaBoxLast() {
+        const QList<QWidget*> order = {
+            window_->Text2[0], window_->Text2[1], window_->Text2[2],    window_->Text2[3],
+            window_->Text2[4], window_->List1[0], window_->Command1[0], window_->Command1[1],
+            window_->Picture1, window_->Text2[5], window_->Text1[0]};
+        window_->Text1[0]->setFocus();
+        for (QWidget* expected : order) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), expected);
+        }
+    }
+
+  private:
+    std::unique_ptr<Velmora> window_;
+};
+
+WINDOW_TEST_MAIN(PanelTest)
+#include "panel_test.moc"
