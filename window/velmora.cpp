@@ -40,6 +40,8 @@ QPushButton* MakeButton(QWidget* parent, const QString& text, const QRect& geome
                         const QColor& fill) {
     auto* button = new QPushButton(text, parent);
     button->setGeometry(geometry);
+    button->setAutoDefault(true);  // Enter presses the focused button, as Space does
+    button->setAccessibleName(text);
     button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: black;"
                                          " border: 1px solid #404040; }"
                                          "QPushButton:focus { border: 2px solid black; }"
@@ -93,6 +95,9 @@ void Velmora::CreateControls() {
     List1[0]->setSelectionMode(QAbstractItemView::SingleSelection);
     List1[0]->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     List1[0]->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    List1[0]->setAccessibleName(QStringLiteral("Дадени"));
+    List1[0]->setAccessibleDescription(
+        QStringLiteral("Изберете кои три от размерите на трапеца са дадени"));
     connect(List1[0], &QListWidget::currentRowChanged, this, [this] { List1_Click(0); });
 
     for (int i = 0; i < trapezoid::kQuantityCount; ++i) {
@@ -106,6 +111,8 @@ void Velmora::CreateControls() {
 
         Text2[index] = new QLineEdit(Frame1);
         Text2[index]->setGeometry(QuantityBox(i));
+        Text2[index]->setAccessibleName(symbol + QStringLiteral(" - ") +
+                                        window_texts::QuantityTerm(i));
         Text2[index]->setReadOnly(true);
     }
 
@@ -124,6 +131,7 @@ void Velmora::CreateControls() {
     Text1[0]->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1[0]->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Text1[0]->setPlainText(window_texts::HelpText());
+    Text1[0]->setAccessibleName(QStringLiteral("Задание"));
 }
 
 void Velmora::SetFocusOrder() {

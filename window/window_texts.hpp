@@ -1,26 +1,21 @@
-// The window's static texts.
 #pragma once
 
 #include <QString>
 #include <QStringList>
 
-namespace window_texts {
+// The fixed texts of the window, apart from the help text.
 
-// The publisher's web address that starts the window caption.
-QString PublisherAddress();
-// The publisher's address, one blank, then the window's title.
-QString Caption();
+// The caption: the publisher's address, one blank, then the window's title.
+QString WindowCaption();
 
-QString TitleLabel();
-QString GivenLabel();
-QString DimensionsFrame();
-QString CalculateButton();
-QString ClearButton();
+QString TitleLabelText();   // the title label across the top
+QString GivenLabelText();   // the label over the kind list
+QString FrameCaption();     // the caption of the frame around the input panel
+QString CalculateCaption(); // Command1(0)
+QString ClearCaption();     // Command1(1)
 
-// The fifteen problem kinds as the list shows them, in kind order.
+// The captions of the six given-marks, in quantity order.
+QStringList QuantityCaptions();
+
+// The fifteen items of the kind list, in kind order.
 QStringList KindListItems();
-
-// The seventeen lines of the assignment box, each ended by CR LF.
-QString HelpText();
-
-}  // namespace window_texts

@@ -1,5 +1,6 @@
 // The input panel: load state, kind selection, typing limit, locks, clear
 // and focus order.
+#include <QAccessible>
 #include <QClipboard>
 
 #include "window_fixture.hpp"
@@ -149,6 +150,42 @@ class PanelTest : public QObject {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), expected);
         }
+    }
+
+    void theKeyboardReachesEveryAction() {
+        window_->List1[0]->setFocus();
+        QTest::keyClick(window_->List1[0], Qt::Key_Down);
+        QCOMPARE(window_->List1[0]->currentRow(), 1);
+        QVERIFY(window_->Check1[trapezoid::QuantityIndex::H]->isChecked());
+        QTest::keyClicks(window_->Text2[0], QStringLiteral("6"));
+        QTest::keyClicks(window_->Text2[1], QStringLiteral("5"));
+        QTest::keyClicks(window_->Text2[3], QStringLiteral("4"));
+        window_->Command1[0]->setFocus();
+        QTest::keyClick(window_->Command1[0], Qt::Key_Return);
+        QCOMPARE(window_->Text2[2]->text(), QStringLiteral("3.0000000"));
+        window_->Command1[1]->setFocus();
+        QTest::keyClick(window_->Command1[1], Qt::Key_Space);
+        QCOMPARE(BoxTexts(*window_), QStringList(6, QString()));
+    }
+
+    void everyFocusableControlHasABulgarianAccessibleName() {
+        const std::pair<QWidget*, QString> expected[] = {
+            {window_->Text2[0], QStringLiteral("a - по-голямата основа")},
+            {window_->Text2[1], QStringLiteral("b - бедро")},
+            {window_->Text2[5], QStringLiteral("S - лице")},
+            {window_->List1[0], QStringLiteral("Дадени")},
+            {window_->Command1[0], QStringLiteral("Изчисли")},
+            {window_->Command1[1], QStringLiteral("Изчисти")},
+            {window_->Text1[0], QStringLiteral("Задание")},
+        };
+        for (const auto& [control, name] : expected) {
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+            QVERIFY(accessible);
+            QCOMPARE(accessible->text(QAccessible::Name), name);
+        }
+        QVERIFY(!QAccessible::queryAccessibleInterface(window_->Picture1)
+                     ->text(QAccessible::Description)
+                     .isEmpty());
     }
 
   private:
