@@ -1,47 +1,83 @@
 #include "window_texts.hpp"
 
-#include <trapezoid/solver.hpp>
+#include "trapezoid/solver.hpp"
 
-// The publisher's web address is set when the program is built.
 #ifndef TRAPEZOID_PUBLISHER_ADDRESS
-#define TRAPEZOID_PUBLISHER_ADDRESS "http://www.example.bg"
+#define TRAPEZOID_PUBLISHER_ADDRESS "www.example.bg"
 #endif
 
-namespace {
+namespace window_texts {
 
-QString FromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+QString PublisherAddress() {
+    return QStringLiteral(TRAPEZOID_PUBLISHER_ADDRESS);
 }
 
-}  // namespace
-
-QString WindowCaption() {
-    return QStringLiteral(TRAPEZOID_PUBLISHER_ADDRESS) +
-           QStringLiteral(" Математика - правоъгълен трапец, основи");
+QString Caption() {
+    return PublisherAddress() + u' ' + QStringLiteral("Математика - правоъгълен трапец, основи");
 }
 
-QString TitleLabelText() { return QStringLiteral("Математика - правоъгълен трапец, основи, лице"); }
+QString TitleLabel() {
+    return QStringLiteral("Математика - правоъгълен трапец, основи, лице");
+}
+QString GivenLabel() {
+    return QStringLiteral("Дадени:");
+}
+QString DimensionsFrame() {
+    return QStringLiteral("Размери");
+}
+QString CalculateButton() {
+    return QStringLiteral("Изчисли");
+}
+QString ClearButton() {
+    return QStringLiteral("Изчисти");
+}
 
-QString GivenLabelText() { return QStringLiteral("Дадени:"); }
-
-QString FrameCaption() { return QStringLiteral("Размери"); }
-
-QString CalculateCaption() { return QStringLiteral("Изчисли"); }
-
-QString ClearCaption() { return QStringLiteral("Изчисти"); }
-
-QStringList QuantityCaptions() {
-    QStringList captions;
-    for (std::string_view symbol : trapezoid::kQuantitySymbols) {
-        captions << FromView(symbol);
-    }
-    return captions;
+QString QuantityTerm(int index) {
+    static const char* const kTerms[trapezoid::kQuantityCount] = {
+        "по-голямата основа", "бедро", "по-малката основа", "височина", "периметър", "лице"};
+    return QString::fromUtf8(kTerms[index]);
 }
 
 QStringList KindListItems() {
     QStringList items;
     for (const trapezoid::KindInfo& kind : trapezoid::kKinds) {
-        items << FromView(kind.list_text);
+        items << QString::fromUtf8(kind.list_text.data(),
+                                   static_cast<qsizetype>(kind.list_text.size()));
     }
     return items;
 }
+
+QString HelpText() {
+    static const char* const kLines[] = {
+        "Да се реализира проект, чрез който се представят междупредметни връзки между "
+        "Математика и Информатика.",
+        "Тема на проекта: Математика - правоъгълен трапец, основи, лице.",
+        "Чрез проекта да се въвеждат по избор три параметъра от множеството: основа, височина, "
+        "бедро, периметър, лице и се изчисляват дължините на останалите елементи в правоъгълен "
+        "трапец.",
+        "Съобразно избраната начална комбинация параметри да се разрешава въвеждането само на "
+        "три от изброените параметри. ",
+        "Изборът на желаната комбинация параметри да се осъществи чрез списъчно поле, а "
+        "размерите на правоъгълния трапец да се въвеждат в текстови полета. ",
+        "За правоъгълен трапец - двете основи (a,c) са успоредни, едното бедро е "
+        "перпендикулярно на двете основи и е равно на височината на трапеца. ",
+        "В проекта са използвани следните формули и означения:",
+        "a - дължина по-голямата основа;",
+        "c - дължина по-малката основа;",
+        "b - бедро на трапеца;",
+        "h - височина на трапеца;",
+        "P - периметър на трапеца;",
+        "S - лице на трапеца.",
+        "Използват се следните формули:",
+        "Периметър: P = a + c + b + h;",
+        "Лице: S = (a + c)*h / 2",
+        "Пример: AB=6, BC=5 AD = 4  Изход CD = 3, P=18, S=18",
+    };
+    QString text;
+    for (const char* line : kLines) {
+        text += QString::fromUtf8(line) + QStringLiteral("\r\n");
+    }
+    return text;
+}
+
+}  // namespace window_texts

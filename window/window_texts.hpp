@@ -1,21 +1,29 @@
+// The window's static texts.
 #pragma once
 
 #include <QString>
 #include <QStringList>
 
-// The fixed texts of the window, apart from the help text.
+namespace window_texts {
 
-// The caption: the publisher's address, one blank, then the window's title.
-QString WindowCaption();
+// The publisher's web address that starts the window caption.
+QString PublisherAddress();
+// The publisher's address, one blank, then the window's title.
+QString Caption();
 
-QString TitleLabelText();   // the title label across the top
-QString GivenLabelText();   // the label over the kind list
-QString FrameCaption();     // the caption of the frame around the input panel
-QString CalculateCaption(); // Command1(0)
-QString ClearCaption();     // Command1(1)
+QString TitleLabel();
+QString GivenLabel();
+QString DimensionsFrame();
+QString CalculateButton();
+QString ClearButton();
 
-// The captions of the six given-marks, in quantity order.
-QStringList QuantityCaptions();
+// The term for quantity `index` (QuantityIndex), as the help text names it.
+QString QuantityTerm(int index);
 
-// The fifteen items of the kind list, in kind order.
+// The fifteen problem kinds as the list shows them, in kind order.
 QStringList KindListItems();
+
+// The seventeen lines of the assignment box, each ended by CR LF.
+QString HelpText();
+
+}  // namespace window_texts
