@@ -15,7 +15,7 @@ int main(int argc, char* argv[]) {
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("trapezoid-calculator"));
-    QApplication::setDesktopFileName(QStringLiteral("trapezoid-calculator"));
+    QApplication::setDesktopFileName(QStringLiteral("bg.example.TrapezoidCalculator"));
     QApplication::setWindowIcon(BurgerIcon());
 
     Velmora window;
