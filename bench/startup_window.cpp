@@ -1,0 +1,47 @@
+// Start-up of the real window: create, show, and exit once the first paint is
+// done. With --baseline, the same for an empty widget of the same size and font.
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+#include <cstring>
+#include <memory>
+
+#include "trapezoid_drawing.hpp"
+#include "velmora.hpp"
+
+namespace {
+
+// Quits the application right after the watched widget's first paint.
+class FirstPaintQuit : public QObject {
+  public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && !done_) {
+            done_ = true;
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    bool done_ = false;
+};
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    const bool baseline = argc > 1 && std::strcmp(argv[1], "--baseline") == 0;
+    QApplication application(argc, argv);
+    std::unique_ptr<QWidget> window;
+    if (baseline) {
+        window = std::make_unique<QWidget>();
+        window->setFont(QFont(SerifFamilyName(), 12));
+        window->setFixedSize(481, 424);
+    } else {
+        window = std::make_unique<Velmora>();
+    }
+    FirstPaintQuit quit;
+    window->installEventFilter(&quit);
+    window->show();
+    return QApplication::exec();
+}
