@@ -9,26 +9,41 @@ TypingLimit::TypingLimit(QLineEdit* box, int limit)
 
 QValidator::State TypingLimit::validate(QString& input, int& position) const {
     const qsizetype length = input.size();
-    if (bypass_ || length <= limit_ || length < previous_.size()) {
+    if (bypass_ || length <= limit_) {
         return Acceptable;
     }
-    // The edit kept a common prefix and suffix of the previous text and
-    // inserted what lies between them.
+    // The edit kept a head and a tail of the previous text and inserted what
+    // lies between them. The cursor stands right after the inserted run, so
+    // what follows it is the tail whenever the previous text ends with it; the
+    // longest common ending is only a fallback, as it can be ambiguous (a 1
+    // pasted next to a 1).
     const qsizetype shorter = qMin(length, previous_.size());
+    const qsizetype behind_cursor = length - position;
+    qsizetype suffix = 0;
+    if (position >= 0 && behind_cursor >= 0 && behind_cursor <= previous_.size() &&
+        previous_.endsWith(QStringView(input).right(behind_cursor))) {
+        suffix = behind_cursor;
+    } else {
+        while (suffix < shorter &&
+               input[length - 1 - suffix] == previous_[previous_.size() - 1 - suffix]) {
+            ++suffix;
+        }
+    }
     qsizetype prefix = 0;
-    while (prefix < shorter && input[prefix] == previous_[prefix]) {
+    while (prefix < shorter - suffix && input[prefix] == previous_[prefix]) {
         ++prefix;
     }
-    qsizetype suffix = 0;
-    while (suffix < shorter - prefix &&
-           input[length - 1 - suffix] == previous_[previous_.size() - 1 - suffix]) {
-        ++suffix;
+    const qsizetype inserted = length - prefix - suffix;
+    qsizetype fits = qMax<qsizetype>(0, limit_ - (prefix + suffix));
+    if (inserted <= fits) {
+        return Acceptable;  // a deletion, or an insertion that fits whole
     }
-    const qsizetype kept = prefix + suffix;
-    const qsizetype fits = qMax<qsizetype>(0, limit_ - kept);
+    if (fits > 0 && input[prefix + fits - 1].isHighSurrogate()) {
+        --fits;  // never keep half of a character
+    }
     if (fits == 0) {
         input = previous_;  // nothing of the insertion fits: the edit is refused
-        position = static_cast<int>(qMin(prefix, previous_.size()));
+        position = static_cast<int>(prefix);
         return Acceptable;
     }
     input = input.left(prefix + fits) + input.right(suffix);

@@ -16,8 +16,9 @@ class TypingLimit : public QValidator {
     int limit() const { return limit_; }
     void setLimit(int limit) { limit_ = limit; }
 
-    // Trims the run that an edit inserted so that the text keeps at most
-    // `limit` characters; an edit that shortens the text always passes.
+    // Trims the run that an edit inserted to what keeps the text within
+    // `limit` characters, and refuses the edit when none of it fits; deleting
+    // always passes, also in a longer text that the program wrote.
     State validate(QString& input, int& position) const override;
 
   private:

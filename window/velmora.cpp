@@ -7,6 +7,8 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleFactory>
 
 #include "burger_icon.hpp"
 #include "fault_message.hpp"
@@ -83,6 +85,12 @@ void Velmora::CreateControls() {
     Frame1 = new QGroupBox(window_texts::DimensionsFrame(), this);
     Frame1->setGeometry(kFrame);
     SetBackground(Frame1, QPalette::Window, kWindowColour);
+    // The classic look: an etched line through the middle of the caption.
+    // Only the frame takes this style; its children keep the application's.
+    if (QStyle* classic = QStyleFactory::create(QStringLiteral("Windows"))) {
+        classic->setParent(Frame1);
+        Frame1->setStyle(classic);
+    }
 
     Picture1 = new TrapezoidPicture(this);
     Picture1->setGeometry(kPicture);

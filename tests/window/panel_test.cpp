@@ -53,31 +53,45 @@ class PanelTest : public QObject {
 
     void typingAndPastingStopAtSevenCharacters_data() {
         QTest::addColumn<QString>("before");
+        QTest::addColumn<int>("cursor");  // -1: at the end
+        QTest::addColumn<int>("selected");
         QTest::addColumn<QString>("clipboard");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("after");
-        QTest::newRow("an eighth typed character is refused") << ""
-                                                              << ""
+        QTest::newRow("an eighth typed character is refused") << "" << -1 << 0 << ""
                                                               << "12345678"
                                                               << "1234567";
-        QTest::newRow("a paste inserts what fits") << "12345"
-                                                   << "abcdefgh"
+        QTest::newRow("a paste inserts what fits") << "12345" << -1 << 0 << "abcdefgh"
                                                    << ""
                                                    << "12345ab";
-        QTest::newRow("a long program text refuses a typed character") << "18.0000000"
-                                                                       << ""
-                                                                       << "5"
-                                                                       << "18.0000000";
+        QTest::newRow("a paste next to the same digit keeps the text behind the cursor")
+            << "11" << 1 << 0 << "1234567"
+            << ""
+            << "1123451";
+        QTest::newRow("a long program text refuses a typed character")
+            << "18.0000000" << -1 << 0 << ""
+            << "5"
+            << "18.0000000";
+        QTest::newRow("a typed character replacing part of a long text is refused")
+            << "18.0000000" << 0 << 2 << ""
+            << "5"
+            << "18.0000000";
     }
     void typingAndPastingStopAtSevenCharacters() {
         QFETCH(QString, before);
+        QFETCH(int, cursor);
+        QFETCH(int, selected);
         QFETCH(QString, clipboard);
         QFETCH(QString, typed);
         QFETCH(QString, after);
         QLineEdit* box = window_->Text2[0];
         SetProgramText(box, before);
         box->setFocus();
-        box->end(false);
+        if (cursor < 0) {
+            box->end(false);
+        } else {
+            box->setSelection(cursor, selected);
+        }
         if (!clipboard.isEmpty()) {
             QApplication::clipboard()->setText(clipboard);
             QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
