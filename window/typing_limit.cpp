@@ -51,8 +51,17 @@ QValidator::State TypingLimit::validate(QString& input, int& position) const {
     return Acceptable;
 }
 
+namespace {
+
+// The typing limit installed on a box, if any.
+TypingLimit* LimitOf(QLineEdit* box) {
+    return box->findChild<TypingLimit*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+}  // namespace
+
 void SetTypingLimit(QLineEdit* box, int limit) {
-    if (auto* existing = qobject_cast<TypingLimit*>(const_cast<QValidator*>(box->validator()))) {
+    if (TypingLimit* existing = LimitOf(box)) {
         existing->setLimit(limit);
         return;
     }
@@ -60,7 +69,7 @@ void SetTypingLimit(QLineEdit* box, int limit) {
 }
 
 void SetProgramText(QLineEdit* box, const QString& text) {
-    auto* limit = qobject_cast<TypingLimit*>(const_cast<QValidator*>(box->validator()));
+    TypingLimit* const limit = LimitOf(box);
     if (limit) {
         limit->bypass_ = true;
     }

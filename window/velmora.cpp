@@ -143,11 +143,10 @@ void Velmora::CreateControls() {
 }
 
 void Velmora::SetFocusOrder() {
-    const QWidget* const order[] = {Text1[0],    Text2[0], Text2[1], Text2[2],
-                                    Text2[3],    Text2[4], List1[0], Command1[0],
-                                    Command1[1], Picture1, Text2[5]};
+    QWidget* const order[] = {Text1[0], Text2[0],    Text2[1],    Text2[2], Text2[3], Text2[4],
+                              List1[0], Command1[0], Command1[1], Picture1, Text2[5]};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
-        setTabOrder(const_cast<QWidget*>(order[i]), const_cast<QWidget*>(order[i + 1]));
+        setTabOrder(order[i], order[i + 1]);
     }
 }
 

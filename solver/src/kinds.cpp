@@ -32,11 +32,4 @@ bool IsGiven(int kind, int index) {
     return std::find(givens.begin(), givens.end(), index) != givens.end();
 }
 
-ArithmeticError::ArithmeticError(ArithmeticFault fault)
-    : std::runtime_error(fault == ArithmeticFault::NegativeSquareRoot
-                             ? "square root of a negative number"
-                         : fault == ArithmeticFault::DivisionByZero ? "division by zero"
-                                                                    : "overflow"),
-      fault_(fault) {}
-
 }  // namespace trapezoid

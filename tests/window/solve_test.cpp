@@ -21,6 +21,10 @@ void TypeAndCalculate(Velmora& window, int kind, const QStringList& givens) {
     QTest::mouseClick(window.Command1[0], Qt::LeftButton);
 }
 
+// The help text's trapezoid a = 6, b = 5, c = 3, h = 4, P = 18, S = 18 as written.
+const QStringList kHelpTrapezoidTexts = {"6.0000000", "5.0000000",  "3.0000000",
+                                         "4.0000000", "18.0000000", "18.0000000"};
+
 const QString kFirstReport = QStringLiteral(
     "Има две възможности: \nОснова AB = 6\nВисочина AD = 4\nЛице S = 18\n"
     "Основа AB = 7\nВисочина AD = 3\nЛице S = 15\n");
@@ -42,25 +46,17 @@ class SolveTest : public QObject {
         QTest::addColumn<QStringList>("givens");
         QTest::addColumn<QStringList>("written");
         QTest::newRow("a,b,h from three lengths")
-            << 1 << QStringList{"6", "5", "4"}
-            << QStringList{"6.0000000", "5.0000000",  "3.0000000",
-                           "4.0000000", "18.0000000", "18.0000000"};
+            << 1 << QStringList{"6", "5", "4"} << kHelpTrapezoidTexts;
         QTest::newRow("P,a,b with the perimeter")
             << 4 << QStringList{"10", "6", "30"}
             << QStringList{"10.0000000", "6.0000000",  "8.2583426",
                            "5.7416574",  "30.0000000", "52.4165739"};
         QTest::newRow("P,b,c with two solutions")
-            << 7 << QStringList{"5", "3", "18"}
-            << QStringList{"6.0000000", "5.0000000",  "3.0000000",
-                           "4.0000000", "18.0000000", "18.0000000"};
+            << 7 << QStringList{"5", "3", "18"} << kHelpTrapezoidTexts;
         QTest::newRow("S,b,h with the area")
-            << 12 << QStringList{"5", "4", "18"}
-            << QStringList{"6.0000000", "5.0000000",  "3.0000000",
-                           "4.0000000", "18.0000000", "18.0000000"};
+            << 12 << QStringList{"5", "4", "18"} << kHelpTrapezoidTexts;
         QTest::newRow("a given with trailing letters")
-            << 1 << QStringList{"6cm", "5", "4"}
-            << QStringList{"6.0000000", "5.0000000",  "3.0000000",
-                           "4.0000000", "18.0000000", "18.0000000"};
+            << 1 << QStringList{"6cm", "5", "4"} << kHelpTrapezoidTexts;
     }
     void calculateWritesAllSixQuantities() {
         QFETCH(int, kind);
