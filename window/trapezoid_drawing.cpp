@@ -3,7 +3,7 @@
 #include <QFontDatabase>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QPainterPath>
+#include <QFontMetricsF>
 #include <QPen>
 
 #include <iterator>
@@ -29,8 +29,9 @@ const Letter kLetters[] = {
     {{77, 195}, u'a'},  {{129, 197}, u'H'}, {{158, 196}, u'B'},
 };
 
-// Pixel size at which the serif capitals are about 11 px tall.
-constexpr int kLetterPixelSize = 17;
+// Pixel size at which the serif capitals are about 11 px tall. It is the pixel
+// size of the window's 12 pt texts at 96 dpi, so the letters share their glyphs.
+constexpr int kLetterPixelSize = 16;
 
 QFont LetterFont() {
     QFont font(SerifFamilyName());
@@ -74,15 +75,14 @@ void PaintLines(QPainter& painter) {
 
 void PaintLetters(QPainter& painter) {
     const QFont font = LetterFont();
+    const QFontMetricsF metrics(font, painter.device());
     painter.setFont(font);
     painter.setPen(Qt::black);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     for (const Letter& letter : kLetters) {
-        // Centre the letter's outline on the centre of the pixel at its point; the
+        // Centre the letter's ink on the centre of the pixel at its point; the
         // whole-pixel baseline keeps the hinted glyph sharp at 1x.
-        QPainterPath outline;
-        outline.addText(0, 0, font, QString(letter.glyph));
-        const QRectF ink = outline.boundingRect();
+        const QRectF ink = metrics.boundingRect(letter.glyph);
         const QPointF target = QPointF(letter.centre) + QPointF(0.5, 0.5);
         const QPointF origin = target - ink.center();
         painter.drawText(QPointF(qRound(origin.x()), qRound(origin.y())), QString(letter.glyph));

@@ -1,5 +1,6 @@
 #include "velmora.hpp"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -70,6 +71,10 @@ Velmora::Velmora(SettingsSource settings, QWidget* parent)
     QFont font(SerifFamilyName(), kFontPointSize);
     font.setStyleHint(QFont::Serif);
     setFont(font);
+    // A line edit lays out its empty text in the application font before it takes
+    // the window's. With the window's font as the application's, start-up loads one
+    // face instead of two, and skips the fallback search for the default family.
+    QApplication::setFont(font);
     SetBackground(this, QPalette::Window, kWindowColour);
     setFixedSize(kClientSize);
 
