@@ -1,9 +1,9 @@
 #include "trapezoid_drawing.hpp"
 
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QFontMetricsF>
 #include <QPen>
 
 #include <iterator>
