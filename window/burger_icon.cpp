@@ -119,8 +119,11 @@ class BurgerIconEngine : public QIconEngine {
 
     QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override { return size; }
 
+    // The window system receives every size listed here as pixels when the window
+    // opens, so the list stops at what title bars and task bars show; larger views
+    // take the installed scalable icon.
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
-        return {{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}};
+        return {{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}};
     }
 
     QIconEngine* clone() const override { return new BurgerIconEngine; }
