@@ -12,13 +12,21 @@ using detail::SecondSolution;
 
 std::string TwoSolutionReport(const Quantities& first, const SecondSolution& second,
                               const NumberSettings& settings) {
+    std::string report;
+    report.reserve(256);  // the whole report in one allocation
+    report += "Има две възможности: \r\n";
     const auto line = [&](std::string_view label, double value) {
-        return std::string(label) + FormatReportNumber(value, settings) + "\r\n";
+        report += label;
+        report += FormatReportNumber(value, settings);
+        report += "\r\n";
     };
-    return "Има две възможности: \r\n" + line("Основа AB = ", first.a) +
-           line("Височина AD = ", first.h) + line("Лице S = ", first.S) +
-           line("Основа AB = ", second.a) + line("Височина AD = ", second.h) +
-           line("Лице S = ", second.S);
+    line("Основа AB = ", first.a);
+    line("Височина AD = ", first.h);
+    line("Лице S = ", first.S);
+    line("Основа AB = ", second.a);
+    line("Височина AD = ", second.h);
+    line("Лице S = ", second.S);
+    return report;
 }
 
 }  // namespace
