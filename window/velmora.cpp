@@ -7,13 +7,13 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QStyle>
 #include <QStyleFactory>
 
 #include "burger_icon.hpp"
 #include "fault_message.hpp"
 #include "number_settings.hpp"
+#include "solid_button.hpp"
 #include "trapezoid_drawing.hpp"
 #include "typing_limit.hpp"
 #include "window_layout.hpp"
@@ -38,18 +38,12 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, const QRect& geometry) {
     return label;
 }
 
-// A push button filled with a solid colour; its border thickens with focus.
 QPushButton* MakeButton(QWidget* parent, const QString& text, const QRect& geometry,
                         const QColor& fill) {
-    auto* button = new QPushButton(text, parent);
+    auto* button = new SolidButton(text, fill, parent);
     button->setGeometry(geometry);
     button->setAutoDefault(true);  // Enter presses the focused button, as Space does
     button->setAccessibleName(text);
-    button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: black;"
-                                         " border: 1px solid #404040; }"
-                                         "QPushButton:focus { border: 2px solid black; }"
-                                         "QPushButton:pressed { border: 2px inset #202020; }")
-                              .arg(fill.name()));
     return button;
 }
 

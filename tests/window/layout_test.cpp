@@ -1,6 +1,7 @@
 // The window's fixed layout, colours, texts and drawing.
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QScrollBar>
 
 #include "trapezoid_drawing.hpp"
@@ -118,6 +119,38 @@ class LayoutTest : public QObject {
         const QImage image = window_->Picture1->grab().toImage();
         const QPoint inside = point + QPoint(2, 2);  // the 2 px sunken border
         QCOMPARE(qGray(image.pixel(inside)) < 128, dark);
+    }
+
+    // The border is the only sign of focus and of a press, so it must follow both.
+    void aButtonsBorderShowsFocusAndPress_data() {
+        QTest::addColumn<bool>("focused");
+        QTest::addColumn<bool>("down");
+        QTest::addColumn<QColor>("outer");  // the left edge's outer pixel
+        QTest::addColumn<QColor>("inner");  // the pixel inside it
+        const QColor fill(0x00, 0xFF, 0x00);
+        QTest::newRow("idle") << false << false << QColor(0x40, 0x40, 0x40) << fill;
+        QTest::newRow("focused") << true << false << QColor(Qt::black) << QColor(Qt::black);
+        QTest::newRow("held down")
+            << true << true << QColor(0x20, 0x20, 0x20) << QColor(0x20, 0x20, 0x20);
+    }
+    void aButtonsBorderShowsFocusAndPress() {
+        QFETCH(bool, focused);
+        QFETCH(bool, down);
+        QFETCH(QColor, outer);
+        QFETCH(QColor, inner);
+        QPushButton* button = window_->Command1[0];
+        if (focused) {
+            button->setFocus();
+        } else {
+            window_->Text1[0]->setFocus();
+        }
+        button->setDown(down);
+        const QImage image = button->grab().toImage();
+        button->setDown(false);
+        const int middle = image.height() / 2;
+        QCOMPARE(image.pixelColor(0, middle).rgb(), outer.rgb());
+        QCOMPARE(image.pixelColor(1, middle).rgb(), inner.rgb());
+        QCOMPARE(image.pixelColor(image.width() / 2, 3).rgb(), QColor(0x00, 0xFF, 0x00).rgb());
     }
 
   private:
