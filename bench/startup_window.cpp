@@ -6,7 +6,6 @@
 #include <cstring>
 #include <memory>
 
-#include "trapezoid_drawing.hpp"
 #include "velmora.hpp"
 
 namespace {
@@ -35,7 +34,7 @@ int main(int argc, char* argv[]) {
     std::unique_ptr<QWidget> window;
     if (baseline) {
         window = std::make_unique<QWidget>();
-        window->setFont(QFont(SerifFamilyName(), 12));
+        window->setFont(WindowFont());
         window->setFixedSize(481, 424);
     } else {
         window = std::make_unique<Velmora>();

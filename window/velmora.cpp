@@ -57,18 +57,22 @@ QString FromUtf8(const std::string& text) {
 
 }  // namespace
 
+QFont WindowFont() {
+    QFont font(SerifFamilyName(), kFontPointSize);
+    font.setStyleHint(QFont::Serif);
+    return font;
+}
+
 Velmora::Velmora(SettingsSource settings, QWidget* parent)
     : QWidget(parent), settings_(settings ? std::move(settings) : SystemNumberSettings) {
     setObjectName(QStringLiteral("Velmora"));
     setWindowTitle(window_texts::Caption());
     setWindowIcon(BurgerIcon());
-    QFont font(SerifFamilyName(), kFontPointSize);
-    font.setStyleHint(QFont::Serif);
-    setFont(font);
+    setFont(WindowFont());
     // A line edit lays out its empty text in the application font before it takes
     // the window's. With the window's font as the application's, start-up loads one
     // face instead of two, and skips the fallback search for the default family.
-    QApplication::setFont(font);
+    QApplication::setFont(font());
     SetBackground(this, QPalette::Window, kWindowColour);
     setFixedSize(kClientSize);
 

@@ -2,6 +2,7 @@
 // marks and quantity boxes, the two buttons, the drawing and the assignment box.
 #pragma once
 
+#include <QFont>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -16,6 +17,9 @@ class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 class TrapezoidPicture;
+
+// The font of the window's texts: the serif family at 12 pt.
+QFont WindowFont();
 
 class Velmora : public QWidget {
     Q_OBJECT
