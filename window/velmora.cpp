@@ -11,9 +11,9 @@
 #include <QStyleFactory>
 
 #include "burger_icon.hpp"
-#include "fault_message.hpp"
 #include "number_settings.hpp"
 #include "solid_button.hpp"
+#include "solve_message.hpp"
 #include "trapezoid_drawing.hpp"
 #include "typing_limit.hpp"
 #include "window_layout.hpp"
@@ -212,7 +212,8 @@ void Velmora::SolveTrapezoid() {
         given[i] = Check1[i]->isChecked();
         texts[i] = ToUtf8(Text2[i]->text());
     }
-    const trapezoid::SolveOutcome outcome = trapezoid::Solve(kind, given, texts, settings_());
+    const trapezoid::NumberSettings settings = settings_();
+    const trapezoid::SolveOutcome outcome = trapezoid::Solve(kind, given, texts, settings);
 
     switch (outcome.status) {
         case trapezoid::SolveOutcome::Status::Solved:
@@ -224,7 +225,8 @@ void Velmora::SolveTrapezoid() {
             }
             break;
         case trapezoid::SolveOutcome::Status::Fault:
-            ShowFaultMessage(this, *outcome.fault);
+        case trapezoid::SolveOutcome::Status::NotATrapezoid:
+            ShowSolveMessage(this, SolveMessageText(outcome, kind, given, texts, settings));
             break;
         case trapezoid::SolveOutcome::Status::Rejected:
         case trapezoid::SolveOutcome::Status::Unchanged:

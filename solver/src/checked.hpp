@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cmath>
+#include <string_view>
 
 #include "trapezoid/solver.hpp"
 
@@ -15,6 +16,10 @@ class Checked {
     constexpr Checked(double value) : value_(value) {}
 
     constexpr double value() const { return value_; }
+
+    // The hooks of the branches (see Step): plain solving names nothing.
+    constexpr Checked Named(std::string_view /*name*/) const { return *this; }
+    constexpr Checked Unnamed() const { return *this; }
 
     friend Checked operator+(Checked x, Checked y) { return Finite(x.value_ + y.value_); }
     friend Checked operator-(Checked x, Checked y) { return Finite(x.value_ - y.value_); }
@@ -50,6 +55,22 @@ inline Checked Sqrt(Checked x) {
 // is rounding error of a few ulps and is taken as zero.
 inline Checked SqrtOfNonNegative(Checked x) {
     return Checked(x.value() < 0.0 ? 0.0 : std::sqrt(x.value()));
+}
+
+// A computed value of a branch, named by its symbol ("m", "h", "x", ...). The
+// branches are templates over their value type: solving uses Checked, for
+// which this is the identity, and describing a solve uses a value type that
+// records each named value as a step.
+template <class V>
+V Step(std::string_view name, const V& value) {
+    return value.Named(name);
+}
+
+// A computed value that the description leaves out; it still ends the solve
+// at a fault.
+template <class V>
+V Unrecorded(const V& value) {
+    return value.Unnamed();
 }
 
 }  // namespace trapezoid::detail

@@ -1,6 +1,7 @@
 // The solve command on arbitrary kinds, ticks, texts and settings: the
 // outcome agrees with the givens' check, a solved outcome writes six clean
-// texts whose givens read back, and a failed one carries nothing.
+// texts whose givens read back and no negative value, and a failed one
+// carries nothing.
 #include <cstdint>
 
 #include "fuzz_support.hpp"
@@ -57,8 +58,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const SolveOutcome::Status expected = ExpectedBeforeFormulas(kind, given, texts, settings);
     if (expected == SolveOutcome::Status::Solved) {
         fuzz::Require(outcome.status == SolveOutcome::Status::Solved ||
-                          outcome.status == SolveOutcome::Status::Fault,
-                      "a kind with valid givens neither solves nor faults");
+                          outcome.status == SolveOutcome::Status::Fault ||
+                          outcome.status == SolveOutcome::Status::NotATrapezoid,
+                      "a kind with valid givens neither solves, faults nor finds no trapezoid");
     } else {
         fuzz::Require(outcome.status == expected, "the outcome disagrees with the givens' check");
     }
@@ -66,14 +68,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (outcome.status != SolveOutcome::Status::Solved) {
         fuzz::Require(outcome.fault.has_value() == (outcome.status == SolveOutcome::Status::Fault),
                       "a fault is named exactly when the solve faults");
+        const bool none = outcome.status == SolveOutcome::Status::NotATrapezoid;
+        fuzz::Require(outcome.not_positive.has_value() == none &&
+                          outcome.not_positive_value.has_value() == none,
+                      "the quantity and its value are named exactly when there is no trapezoid");
+        fuzz::Require(!none || !(*outcome.not_positive_value > 0) || outcome.sign_dropped,
+                      "a value above 0 is named without a sign check");
         RequireEmpty(outcome);
         return 0;
     }
     for (const std::string& text : outcome.texts) {
         fuzz::Require(!text.empty() && !fuzz::HasNonNumberWord(text),
                       "a solved text is empty or holds nan or inf");
+        fuzz::Require(!(trapezoid::ParseQuantityText(text, settings) < 0),
+                      "a solved text is a negative number");
     }
-    fuzz::Require(outcome.report.has_value() == (kind == 7), "a report comes only with P,b,c");
+    fuzz::Require(outcome.report.has_value() == (trapezoid::KindAt(kind) == trapezoid::Kind::PBC),
+                  "a report comes only with P,b,c");
     for (const int g : trapezoid::kKinds[static_cast<std::size_t>(kind)].givens) {
         const auto index = static_cast<std::size_t>(g);
         const double typed = trapezoid::ParseQuantityText(texts[index], settings);

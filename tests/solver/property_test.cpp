@@ -1,6 +1,7 @@
 // Random proper right trapezoids solved from every kind: each kind recovers
 // the other three quantities, and at large sizes every written digit matches
 // the formulas evaluated step by step in their stated order.
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <random>
@@ -40,10 +41,10 @@ std::vector<Values> RandomTrapezoids(std::size_t count, double low) {
     return trapezoids;
 }
 
-std::array<std::string, 3> GivenTexts(int kind, const Values& v) {
+std::array<std::string, 3> GivenTexts(Kind kind, const Values& v) {
     std::array<std::string, 3> texts;
     for (int i = 0; i < 3; ++i) {
-        texts[i] = ShortestText(v[kGivensOfKind[kind][i]]);
+        texts[i] = ShortestText(v[GivensOf(kind)[i]]);
     }
     return texts;
 }
@@ -93,7 +94,7 @@ TEST(Property, EveryKindRecoversTheOtherThreeQuantitiesOfARandomTrapezoid) {
         // Kind P,b,c's other solution: the legs h and m exchanged.
         const double m = want[0] - want[2];
         const Values swapped = Trapezoid(want[2], want[3], m);
-        for (int kind = 0; kind < kKindCount; ++kind) {
+        for (const Kind kind : AllKinds()) {
             const auto givens = GivenTexts(kind, want);
             SCOPED_TRACE(Describe(kind, givens));
             const SolveOutcome outcome = SolveKind(kind, givens);
@@ -102,7 +103,7 @@ TEST(Property, EveryKindRecoversTheOtherThreeQuantitiesOfARandomTrapezoid) {
                 EXPECT_TRUE(HoldsNoInfinityOrNan(text)) << text;
             }
             const Values got = ReadBack(outcome.texts);
-            if (kind != 7) {
+            if (kind != Kind::PBC) {
                 EXPECT_TRUE(AllClose(got, want));
                 continue;
             }
@@ -124,28 +125,28 @@ struct Reference {
     std::array<double, 3> second{};  // kind P,b,c: a, h, S of the second solution
 };
 
-Reference Solved(int kind, const Values& given) {
+Reference Solved(Kind kind, const Values& given) {
     double a = given[0], b = given[1], c = given[2], h = given[3], P = given[4], S = given[5];
     double m = 0;
     Reference out;
     switch (kind) {
-        case 0:
+        case Kind::ABC:
             m = a - c;
             h = std::sqrt(b * b - m * m);
             break;
-        case 1:
+        case Kind::ABH:
             m = std::sqrt(b * b - h * h);
             c = a - m;
             break;
-        case 2:
+        case Kind::ACH:
             m = a - c;
             b = std::sqrt(m * m + h * h);
             break;
-        case 3:
+        case Kind::BCH:
             m = std::sqrt(b * b - h * h);
             a = c + m;
             break;
-        case 4: {
+        case Kind::PAB: {
             const double d = (P - 2 * a) - b;
             const double q = (b * b - d * d) / 2;
             m = (-d + std::sqrt(d * d + 4 * q)) / 2;
@@ -153,21 +154,21 @@ Reference Solved(int kind, const Values& given) {
             c = a - m;
             break;
         }
-        case 5: {
+        case Kind::PAC: {
             m = a - c;
             const double u = (P - a) - c;
             b = (u + ((a - c) * (a - c)) / u) / 2;
             h = std::sqrt(b * b - m * m);
             break;
         }
-        case 6: {
+        case Kind::PAH: {
             const double d = (P - 2 * a) - h;
             b = (d + (h * h) / d) / 2;
             m = std::sqrt(b * b - h * h);
             c = a - m;
             break;
         }
-        case 7: {
+        case Kind::PBC: {
             const double x = (P - b) - 2 * c;
             const double r = std::sqrt(x * x - 2 * (x * x - b * b));
             m = (x - r) / 2;
@@ -178,38 +179,38 @@ Reference Solved(int kind, const Values& given) {
             out.second = {c + m, h2, ((2 * c + m) * h2) / 2};
             break;
         }
-        case 8:
+        case Kind::PBH:
             m = std::sqrt(b * b - h * h);
             c = (((P - b) - h) - m) / 2;
             a = c + m;
             break;
-        case 9: {
+        case Kind::PCH: {
             const double u = (P - 2 * c) - h;
             b = (u + (h * h) / u) / 2;
             a = ((P - c) - b) - h;
             break;
         }
-        case 10:
+        case Kind::SAC:
             m = a - c;
             h = (2 * S) / (a + c);
             b = std::sqrt(m * m + h * h);
             break;
-        case 11:
+        case Kind::SAH:
             c = (2 * S) / h - a;
             m = a - c;
             b = std::sqrt(m * m + h * h);
             break;
-        case 12:
+        case Kind::SBH:
             m = std::sqrt(b * b - h * h);
             c = ((2 * S) / h - m) / 2;
             a = c + m;
             break;
-        case 13:
+        case Kind::SCH:
             a = (2 * S) / h - c;
             m = a - c;
             b = std::sqrt(m * m + h * h);
             break;
-        case 14: {
+        case Kind::SPH: {
             const double t = (2 * S) / h;
             b = (P - h) - t;
             m = std::sqrt(b * b - h * h);
@@ -218,11 +219,11 @@ Reference Solved(int kind, const Values& given) {
             break;
         }
     }
-    const bool perimeter_given = (kind >= 4 && kind <= 9) || kind == 14;
-    if (!perimeter_given) {
-        P = kind == 3 ? ((a + c) + h) + b : ((a + c) + b) + h;
+    const auto& givens = GivensOf(kind);
+    if (std::find(givens.begin(), givens.end(), QuantityIndex::P) == givens.end()) {
+        P = kind == Kind::BCH ? ((a + c) + h) + b : ((a + c) + b) + h;
     }
-    if (kind < 10) {
+    if (std::find(givens.begin(), givens.end(), QuantityIndex::S) == givens.end()) {
         S = ((a + c) * h) / 2;
     }
     out.values = {a, b, c, h, P, S};
@@ -233,7 +234,7 @@ Reference Solved(int kind, const Values& given) {
 // texts tell every double apart: any step taken in another order shows.
 TEST(Property, EveryKindWritesTheDigitsOfItsFormulasInTheirOrder) {
     for (const Values& trapezoid : RandomTrapezoids(500, 0x1p31)) {
-        for (int kind = 0; kind < kKindCount; ++kind) {
+        for (const Kind kind : AllKinds()) {
             const auto givens = GivenTexts(kind, trapezoid);
             SCOPED_TRACE(Describe(kind, givens));
             const SolveOutcome outcome = SolveKind(kind, givens);
@@ -243,7 +244,7 @@ TEST(Property, EveryKindWritesTheDigitsOfItsFormulasInTheirOrder) {
                 EXPECT_EQ(outcome.texts[i], ExpectedQuantityText(want.values[i], PlainSettings()))
                     << "quantity " << kQuantitySymbols[i];
             }
-            if (kind == 7) {
+            if (kind == Kind::PBC) {
                 const auto n = ReportNumbers(outcome.report.value());
                 const std::array<double, 6> report = {want.values[0], want.values[3],
                                                       want.values[5], want.second[0],

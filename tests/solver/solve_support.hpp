@@ -32,31 +32,48 @@ inline constexpr std::array<std::array<int, 3>, kKindCount> kGivensOfKind = {{
 using Texts = std::array<std::string, kQuantityCount>;
 using Marks = std::array<bool, kQuantityCount>;
 
-inline Marks MarksOfKind(int kind) {
+inline const std::array<int, 3>& GivensOf(Kind kind) {
+    return kGivensOfKind[static_cast<std::size_t>(KindIndex(kind))];
+}
+
+inline Marks MarksOfKind(Kind kind) {
     Marks marks{};
-    for (int index : kGivensOfKind[kind]) {
+    for (int index : GivensOf(kind)) {
         marks[index] = true;
     }
     return marks;
 }
 
 // The boxes with the kind's givens filled in ascending index order.
-inline Texts BoxesOfKind(int kind, const std::array<std::string, 3>& givens) {
+inline Texts BoxesOfKind(Kind kind, const std::array<std::string, 3>& givens) {
     Texts texts;
     for (int i = 0; i < 3; ++i) {
-        texts[kGivensOfKind[kind][i]] = givens[i];
+        texts[GivensOf(kind)[i]] = givens[i];
     }
     return texts;
 }
 
-inline SolveOutcome SolveKind(int kind, const std::array<std::string, 3>& givens,
+inline SolveOutcome SolveKind(Kind kind, const std::array<std::string, 3>& givens,
                               const NumberSettings& settings = PlainSettings()) {
-    return Solve(kind, MarksOfKind(kind), BoxesOfKind(kind, givens), settings);
+    return Solve(KindIndex(kind), MarksOfKind(kind), BoxesOfKind(kind, givens), settings);
 }
 
-// "kind 1 from 6, 5, 4", for test traces.
-inline std::string Describe(int kind, const std::array<std::string, 3>& givens) {
-    return "kind " + IntText(kind) + " from " + givens[0] + ", " + givens[1] + ", " + givens[2];
+inline std::string_view ListText(Kind kind) {
+    return kKinds[static_cast<std::size_t>(KindIndex(kind))].list_text;
+}
+
+// "a,b,h from 6, 5, 4", for test traces.
+inline std::string Describe(Kind kind, const std::array<std::string, 3>& givens) {
+    return std::string(ListText(kind)) + " from " + givens[0] + ", " + givens[1] + ", " + givens[2];
+}
+
+// Every kind by name, in list order.
+inline std::array<Kind, kKindCount> AllKinds() {
+    std::array<Kind, kKindCount> kinds{};
+    for (int i = 0; i < kKindCount; ++i) {
+        kinds[static_cast<std::size_t>(i)] = KindAt(i);
+    }
+    return kinds;
 }
 
 }  // namespace trapezoid::test

@@ -32,14 +32,14 @@ QString ExpectedArea(const QString& locale) {
 
 class LocaleTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void aSolveWritesInTheUsersLocaleAndReadsItBack() {
         const QString locale = QLocale::system().name();
         const QString expected = ExpectedArea(locale);
         QVERIFY2(!expected.isEmpty(), qPrintable("no expectation for locale " + locale));
 
         auto window = OpenWindow(Velmora::SettingsSource{});  // the system's settings
-        SelectKind(*window, 2);
+        SelectKind(*window, trapezoid::Kind::ACH);
         QTest::keyClicks(window->Text2[0], QStringLiteral("1234567"));
         QTest::keyClicks(window->Text2[2], QStringLiteral("3"));
         QTest::keyClicks(window->Text2[3], QStringLiteral("4"));

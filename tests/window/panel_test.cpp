@@ -17,7 +17,7 @@ class PanelTest : public QObject {
     }
 
     void afterLoadKindABCIsSelectedWithItsGivensUnlocked() {
-        QCOMPARE(window_->List1[0]->currentRow(), 0);
+        QCOMPARE(window_->List1[0]->currentRow(), trapezoid::KindIndex(trapezoid::Kind::ABC));
         QCOMPARE(window_->List1[0]->count(), 15);
         for (int i = 0; i < 6; ++i) {
             const bool given = i <= 2;
@@ -37,7 +37,8 @@ class PanelTest : public QObject {
     }
     void selectingAKindEmptiesAllBoxesAndArmsItsGivens() {
         QFETCH(int, kind);
-        SelectKind(*window_, kind == 0 ? 1 : 0);
+        using trapezoid::Kind;
+        SelectKind(*window_, kind == trapezoid::KindIndex(Kind::ABC) ? Kind::ABH : Kind::ABC);
         for (QLineEdit* box : window_->Text2) {
             SetProgramText(box, QStringLiteral("9.0000000"));
         }
@@ -139,17 +140,19 @@ class PanelTest : public QObject {
     }
 
     void clearEmptiesTheBoxesAndKeepsTheRest() {
-        SelectKind(*window_, 14);
+        SelectKind(*window_, trapezoid::Kind::SPH);
         for (QLineEdit* box : window_->Text2) {
             SetProgramText(box, QStringLiteral("1.0000000"));
         }
         const QString assignment = window_->Text1[0]->toPlainText();
         QTest::mouseClick(window_->Command1[1], Qt::LeftButton);
         QCOMPARE(BoxTexts(*window_), QStringList(6, QString()));
-        QCOMPARE(window_->List1[0]->currentRow(), 14);
+        QCOMPARE(window_->List1[0]->currentRow(), trapezoid::KindIndex(trapezoid::Kind::SPH));
         for (int i = 0; i < 6; ++i) {
-            QCOMPARE(window_->Check1[i]->isChecked(), trapezoid::IsGiven(14, i));
-            QCOMPARE(window_->Text2[i]->isReadOnly(), !trapezoid::IsGiven(14, i));
+            QCOMPARE(window_->Check1[i]->isChecked(),
+                     trapezoid::IsGiven(trapezoid::KindIndex(trapezoid::Kind::SPH), i));
+            QCOMPARE(window_->Text2[i]->isReadOnly(),
+                     !trapezoid::IsGiven(trapezoid::KindIndex(trapezoid::Kind::SPH), i));
         }
         QCOMPARE(window_->Text1[0]->toPlainText(), assignment);
     }

@@ -5,15 +5,17 @@
 #include "window_texts.hpp"
 
 using namespace window_test;
+using trapezoid::Kind;
+using trapezoid::KindIndex;
 
 namespace {
 
 // Selects `kind`, empties the boxes, types its givens (in ascending index order) and clicks
 // "Изчисли".
-void TypeAndCalculate(Velmora& window, int kind, const QStringList& givens) {
+void TypeAndCalculate(Velmora& window, Kind kind, const QStringList& givens) {
     SelectKind(window, kind);
     QTest::mouseClick(window.Command1[1], Qt::LeftButton);  // "Изчисти" for a repeated kind
-    const auto& indices = trapezoid::kKinds[static_cast<std::size_t>(kind)].givens;
+    const auto& indices = trapezoid::kKinds[static_cast<std::size_t>(KindIndex(kind))].givens;
     for (std::size_t i = 0; i < indices.size(); ++i) {
         QLineEdit* box = window.Text2[static_cast<std::size_t>(indices[i])];
         QTest::keyClicks(box, givens[static_cast<qsizetype>(i)]);
@@ -42,24 +44,24 @@ class SolveTest : public QObject {
     }
 
     void calculateWritesAllSixQuantities_data() {
-        QTest::addColumn<int>("kind");
+        QTest::addColumn<Kind>("kind");
         QTest::addColumn<QStringList>("givens");
         QTest::addColumn<QStringList>("written");
         QTest::newRow("a,b,h from three lengths")
-            << 1 << QStringList{"6", "5", "4"} << kHelpTrapezoidTexts;
+            << Kind::ABH << QStringList{"6", "5", "4"} << kHelpTrapezoidTexts;
         QTest::newRow("P,a,b with the perimeter")
-            << 4 << QStringList{"10", "6", "30"}
+            << Kind::PAB << QStringList{"10", "6", "30"}
             << QStringList{"10.0000000", "6.0000000",  "8.2583426",
                            "5.7416574",  "30.0000000", "52.4165739"};
         QTest::newRow("P,b,c with two solutions")
-            << 7 << QStringList{"5", "3", "18"} << kHelpTrapezoidTexts;
+            << Kind::PBC << QStringList{"5", "3", "18"} << kHelpTrapezoidTexts;
         QTest::newRow("S,b,h with the area")
-            << 12 << QStringList{"5", "4", "18"} << kHelpTrapezoidTexts;
+            << Kind::SBH << QStringList{"5", "4", "18"} << kHelpTrapezoidTexts;
         QTest::newRow("a given with trailing letters")
-            << 1 << QStringList{"6cm", "5", "4"} << kHelpTrapezoidTexts;
+            << Kind::ABH << QStringList{"6cm", "5", "4"} << kHelpTrapezoidTexts;
     }
     void calculateWritesAllSixQuantities() {
-        QFETCH(int, kind);
+        QFETCH(Kind, kind);
         QFETCH(QStringList, givens);
         QFETCH(QStringList, written);
         window_ = OpenWindow();
@@ -69,33 +71,36 @@ class SolveTest : public QObject {
 
     void otherKindsLeaveTheHelpTextAlone() {
         window_ = OpenWindow();
-        TypeAndCalculate(*window_, 1, {"6", "5", "4"});
+        TypeAndCalculate(*window_, Kind::ABH, {"6", "5", "4"});
         QCOMPARE(window_->Text1[0]->toPlainText(),
                  window_texts::HelpText().replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     }
 
     void eachReportOfKindPbcReplacesTheAssignmentBox() {
         window_ = OpenWindow();
-        TypeAndCalculate(*window_, 7, {"5", "3", "18"});
+        TypeAndCalculate(*window_, Kind::PBC, {"5", "3", "18"});
         QCOMPARE(window_->Text1[0]->toPlainText(), kFirstReport);
-        TypeAndCalculate(*window_, 7, {"5", "1", "14"});
+        TypeAndCalculate(*window_, Kind::PBC, {"5", "1", "14"});
         QCOMPARE(window_->Text1[0]->toPlainText(),
                  QStringLiteral("Има две възможности: \nОснова AB = 4\nВисочина AD = 4\nЛице S = "
                                 "10\nОснова AB = 5\nВисочина AD = 3\nЛице S = 9\n"));
-        TypeAndCalculate(*window_, 0, {"6", "5", "3"});
+        TypeAndCalculate(*window_, Kind::ABC, {"6", "5", "3"});
         QVERIFY(window_->Text1[0]->toPlainText().startsWith(QStringLiteral("Има две")));
     }
 
     void aFaultWarnsAndChangesNothing_data() {
-        QTest::addColumn<int>("kind");
+        QTest::addColumn<Kind>("kind");
         QTest::addColumn<QStringList>("givens");
-        QTest::newRow("square root of a negative number") << 0 << QStringList{"6", "2", "3"};
-        QTest::newRow("division by zero") << 5 << QStringList{"6", "3", "9"};
-        QTest::newRow("too large") << 0 << QStringList{"1e200", "1e200", "1"};
-        QTest::newRow("P,b,c without a trapezoid") << 7 << QStringList{"10", "2", "30"};
+        QTest::newRow("square root of a negative number")
+            << Kind::ABC << QStringList{"6", "2", "3"};
+        QTest::newRow("division by zero") << Kind::PAC << QStringList{"6", "3", "9"};
+        QTest::newRow("too large") << Kind::ABC << QStringList{"1e200", "1e200", "1"};
+        QTest::newRow("P,b,c without a trapezoid") << Kind::PBC << QStringList{"10", "2", "30"};
+        QTest::newRow("a negative result") << Kind::PAC << QStringList{"5", "3", "4"};
+        QTest::newRow("P,b,c with a negative base") << Kind::PBC << QStringList{"5", "3", "10"};
     }
     void aFaultWarnsAndChangesNothing() {
-        QFETCH(int, kind);
+        QFETCH(Kind, kind);
         QFETCH(QStringList, givens);
         window_ = OpenWindow();
         const QString assignment = window_->Text1[0]->toPlainText();
@@ -122,14 +127,14 @@ class SolveTest : public QObject {
     void anInvalidGivenChangesNothingSilently() {
         QFETCH(QString, given);
         window_ = OpenWindow();
-        TypeAndCalculate(*window_, 1, {"6", given, "4"});
+        TypeAndCalculate(*window_, Kind::ABH, {"6", given, "4"});
         QVERIFY(!OpenMessage(*window_));
         QCOMPARE(BoxTexts(*window_), (QStringList{"6", given, "", "4", "", ""}));
     }
 
     void aDecimalCommaIsWrittenAndReadBack() {
         window_ = OpenWindow(CommaSettings);
-        TypeAndCalculate(*window_, 2, {"5", "3", "4"});
+        TypeAndCalculate(*window_, Kind::ACH, {"5", "3", "4"});
         const QStringList first = BoxTexts(*window_);
         QCOMPARE(first, (QStringList{"5,0000000", "4,4721360", "3,0000000", "4,0000000",
                                      "16,4721360", "16,0000000"}));

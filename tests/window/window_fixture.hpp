@@ -50,6 +50,10 @@ inline void SelectKind(Velmora& window, int kind) {
     window.List1[0]->setCurrentRow(kind);
 }
 
+inline void SelectKind(Velmora& window, trapezoid::Kind kind) {
+    SelectKind(window, trapezoid::KindIndex(kind));
+}
+
 inline QStringList BoxTexts(const Velmora& window) {
     QStringList texts;
     for (const QLineEdit* box : window.Text2) {

@@ -37,6 +37,30 @@ inline constexpr std::array<std::string_view, kQuantityCount> kQuantitySymbols =
 using ProblemKind = int;
 inline constexpr int kKindCount = 15;
 
+// The kinds by name, in list order: the letters of the list text. The value of
+// a name is its ProblemKind.
+// clang-format off
+enum class Kind : int {
+    // Three of the lengths.
+    ABC, ABH, ACH, BCH,
+    // The perimeter and two lengths.
+    PAB, PAC, PAH, PBC, PBH, PCH,
+    // The area and two more.
+    SAC, SAH, SBH, SCH, SPH,
+};
+// clang-format on
+
+constexpr int KindIndex(Kind kind) {
+    return static_cast<int>(kind);
+}
+
+// The name of a ProblemKind for which IsKind holds.
+constexpr Kind KindAt(int index) {
+    return static_cast<Kind>(index);
+}
+
+static_assert(KindIndex(Kind::SPH) + 1 == kKindCount);
+
 struct KindInfo {
     std::string_view list_text;  // item text of the kind list
     std::array<int, 3> givens;   // the three given QuantityIndex values, ascending
@@ -103,16 +127,27 @@ std::string FormatReportNumber(double value, const NumberSettings& settings);
 
 struct SolveOutcome {
     enum class Status {
-        Rejected,   // a ticked given is not a number greater than 0: change nothing
-        Solved,     // texts (and for kind 7 the report) are to be written
-        Fault,      // an arithmetic fault: change nothing
-        Unchanged,  // no kind selected: change nothing
+        Rejected,       // a ticked given is not a number greater than 0: change nothing
+        Solved,         // texts (and for kind P,b,c the report) are to be written
+        Fault,          // an arithmetic fault: change nothing
+        Unchanged,      // no kind selected: change nothing
+        NotATrapezoid,  // a result is not above 0, or has the wrong sign: change nothing
     };
 
     Status status = Status::Unchanged;
     std::array<std::string, kQuantityCount> texts;  // Solved: new box texts
-    std::optional<std::string> report;              // Solved kind 7: lines ending "\r\n"
+    std::optional<std::string> report;              // Solved P,b,c: lines ending "\r\n"
     std::optional<ArithmeticFault> fault;           // Fault: which one
+
+    // NotATrapezoid: the QuantityIndex of the quantity that makes it none.
+    std::optional<int> not_positive;
+    // NotATrapezoid: the value that is not above 0. When the sign decided it
+    // (sign_dropped), the value the perimeter leaves instead: the height for
+    // P,a,b and P,a,c, HB = a - c for P,a,h (below 0: c longer than a).
+    std::optional<double> not_positive_value;
+    // NotATrapezoid: decided by the sign of a root that the formulas drop
+    // (P,a,b and P,a,c: h; P,a,h: c), not by the quantity's own value.
+    bool sign_dropped = false;
 };
 
 // The solve command: checks the ticked givens, solves `kind` from the texts

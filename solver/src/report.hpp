@@ -1,0 +1,16 @@
+// The report of kind "P,b,c" in the assignment box.
+#pragma once
+
+#include <string>
+
+#include "branch.hpp"
+
+namespace trapezoid::detail {
+
+// Both trapezoids when the second one's a, h and S are all above 0; else
+// only the first, under "Има една възможност: ". Lines end "\r\n".
+std::string PerimeterLegShortBaseReport(const Six<Checked>& first,
+                                        const SecondSolution<Checked>& second,
+                                        const NumberSettings& settings);
+
+}  // namespace trapezoid::detail
