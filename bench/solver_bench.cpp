@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the solve command and of the number rules alone.
 #include <benchmark/benchmark.h>
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Runs the window's start-up and the empty-widget baseline alternately and
 prints the median wall time and peak memory of each and their ratio."""
 import os

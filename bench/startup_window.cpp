@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of the real window: create, show, and exit once the first paint is
 // done. With --baseline, the same for an empty widget of the same size and font.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The conditions that the givens of each kind must meet for a right trapezoid
 // to exist, as Bulgarian sentences with the user's numbers.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Telling the user why a solve wrote nothing: an arithmetic fault, or givens
 // that make no right trapezoid.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A typing limit for line edits that applies only to what the user types or
 // pastes. QLineEdit::setMaxLength would also cut texts that the program
 // writes, which may be longer than the limit.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator's one window: the kind list, the input panel of six given
 // marks and quantity boxes, the two buttons, the drawing and the assignment box.
 #pragma once

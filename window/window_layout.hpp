@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Positions and sizes of the window's controls in pixels at 96 dpi.
 #pragma once
 

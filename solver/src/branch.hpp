@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a kind's branch reads and yields, and the check that its results
 // describe a right trapezoid. Templates over the branches' value type.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Kind "P,b,c". x = h + m and h*h + m*m = b*b make h and m the two roots of
 // t*t - x*t + (x*x - b*b) / 2 = 0; either root can be the height, so the
 // same givens fit two trapezoids. The first takes the smaller root as m.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one dispatch from a kind to its branch.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Kinds with a given area: a + c = 2*S / h and h = 2*S / (a + c). S is never
 // recomputed.
 #pragma once

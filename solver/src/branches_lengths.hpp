@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Kinds whose givens are three of the lengths a, b, c, h. Each finds m = HB
 // from m = a - c or b*b = h*h + m*m, then the missing length, P and S.
 #pragma once

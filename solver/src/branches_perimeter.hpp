@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One-solution kinds with a given perimeter. Each works through the right
 // triangle HBC (legs h and m = a - c, hypotenuse b). P is never recomputed.
 #pragma once

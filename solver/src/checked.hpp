@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A double whose every operation checks for the arithmetic faults where it
 // happens, so that the formulas can be written as plain expressions.
 #pragma once

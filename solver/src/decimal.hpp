@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Conversions between decimal texts and doubles, independent of the C locale.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing numbers for the quantity boxes and for the two-solution report.
 // std::to_chars rounds the exact binary value correctly (ties to even) and
 // does not depend on the C locale.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The check of the ticked givens that every solve starts with.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Digit group sizes as the C library's grouping gives them.
 #pragma once
 

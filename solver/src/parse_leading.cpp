@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fixed reading rule, which ignores the regional settings.
 #include <algorithm>
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading of a number written in the user's regional form, so that the
 // program reads back what it writes and a typed "2,5" means 2.5 where the
 // decimal separator is a comma.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report of kind "P,b,c" in the assignment box.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The solve command: check the ticked givens, run the kind's branch, check
 // that its results describe a right trapezoid, and write all six quantities
 // (and the report of kind "P,b,c").

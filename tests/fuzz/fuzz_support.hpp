@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared pieces of the fuzz targets: settings drawn from the input, the
 // reference rounding to seven decimals, and invariant checks that abort.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading arbitrary texts never crashes and gives a finite value or an
 // overflow fault; writing any finite value reads back.
 #include <bit>

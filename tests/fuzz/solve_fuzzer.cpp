@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The solve command on arbitrary kinds, ticks, texts and settings: the
 // outcome agrees with the givens' check, a solved outcome writes six clean
 // texts whose givens read back and no negative value, and a failed one

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing values: the seven-decimal box text and the short report number.
 #include <bit>
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading a quantity box text: the regional form first, the fixed rule for
 // every other text.
 #include <cmath>

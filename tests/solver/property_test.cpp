@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random proper right trapezoids solved from every kind: each kind recovers
 // the other three quantities, and at large sizes every written digit matches
 // the formulas evaluated step by step in their stated order.

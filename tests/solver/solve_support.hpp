@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers for running the solve command the way the window does: the
 // kind's three givens ticked and filled, the other boxes empty.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The solve command: worked examples of every kind, the two-solution report,
 // rejected givens, arithmetic faults and solving again from written texts.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Regional settings used throughout the solver tests, and an independent
 // reference for the seven-decimal box text built on std::to_chars.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Results that describe no right trapezoid: the first quantity that is not
 // above 0, and the sign of the root that kinds P,a,b, P,a,c and P,a,h drop.
 // Such a solve writes nothing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's fixed layout, colours, texts and drawing.
 #include <QGroupBox>
 #include <QLabel>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A solve from the window under the user's real locale, which CTest sets
 // through LC_ALL: the written texts follow that locale's separators and
 // grouping, and a second "Изчисли" gives the same texts.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the program where no display can be reached and expects exactly one
 # line on the error output and the exit code 1, not an abort.
 # Variables: PROGRAM, and DISPLAY_VALUE (empty: no DISPLAY at all).

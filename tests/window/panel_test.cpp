@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The input panel: load state, kind selection, typing limit, locks, clear
 // and focus order.
 #include <QAccessible>

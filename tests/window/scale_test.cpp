@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window at twice the scale (QT_SCALE_FACTOR=2, set by CTest): the same
 // layout in logical pixels, twice the device pixels, and a crisp drawing.
 #include "burger_icon.hpp"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The message after a solve that writes nothing: for each kind, the given or
 // result that breaks a condition, with the user's numbers in the user's form.
 #include <QTest>

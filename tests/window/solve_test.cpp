@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Solving from the window: typed givens, the button clicked with the mouse,
 // the report of kind "P,b,c", faults, and the regional settings.
 #include "number_settings.hpp"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared set-up of the window tests: a Velmora with pinned regional
 // settings, shown and active, and a check that no dialog was left open.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Public interface of the right trapezoid solver: the six quantities, the
 // fifteen problem kinds, the number rules of the quantity boxes and the
 // solve command. No GUI dependency; all texts are UTF-8.
