@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Speed of the solve command and of the number rules alone.
+// Speed of the solve command, of describing its steps, and of the number
+// rules alone.
 #include <benchmark/benchmark.h>
 
 #include <array>
 #include <string>
 
 #include "trapezoid/solver.hpp"
+#include "trapezoid/steps.hpp"
 
 namespace {
 
@@ -19,7 +21,10 @@ const std::array<std::string, trapezoid::kQuantityCount> kTypedTrapezoid = {
 const trapezoid::NumberSettings kGroupedSettings{
     ".", ",", {3}, true, trapezoid::NegativeFormat::LeadingMinus};
 
-void BM_Solve(benchmark::State& state) {
+// Runs `command` on the kind of the benchmark's argument, its three givens
+// ticked and typed and the other boxes empty, as the window calls it.
+template <class Command>
+void RunOnKind(benchmark::State& state, Command command) {
     const int kind = static_cast<int>(state.range(0));
     std::array<bool, trapezoid::kQuantityCount> given{};
     std::array<std::string, trapezoid::kQuantityCount> texts;
@@ -28,11 +33,21 @@ void BM_Solve(benchmark::State& state) {
         texts[static_cast<std::size_t>(g)] = kTypedTrapezoid[static_cast<std::size_t>(g)];
     }
     for (auto _ : state) {
-        benchmark::DoNotOptimize(trapezoid::Solve(kind, given, texts, kGroupedSettings));
+        benchmark::DoNotOptimize(command(kind, given, texts, kGroupedSettings));
     }
     state.SetLabel(std::string(kKinds[static_cast<std::size_t>(kind)].list_text));
 }
+
+void BM_Solve(benchmark::State& state) {
+    RunOnKind(state, trapezoid::Solve);
+}
 BENCHMARK(BM_Solve)->DenseRange(0, trapezoid::kKindCount - 1);
+
+// The steps, which the window asks for only where it shows them.
+void BM_DescribeSolve(benchmark::State& state) {
+    RunOnKind(state, trapezoid::DescribeSolve);
+}
+BENCHMARK(BM_DescribeSolve)->DenseRange(0, trapezoid::kKindCount - 1);
 
 void BM_ParseQuantityText(benchmark::State& state) {
     const std::array<std::string, 4> texts = {"4.4721360", "1,234.5000000", "6cm", "&HFFFF"};

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "kind_conditions.hpp"
+#include "trapezoid/steps.hpp"
 
 namespace {
 
@@ -87,7 +88,7 @@ QString NotATrapezoidExplanation(const trapezoid::SolveOutcome& outcome, trapezo
 }  // namespace
 
 QString SolveMessageText(const trapezoid::SolveOutcome& outcome, int kind,
-                         const std::array<bool, trapezoid::kQuantityCount>& /*given*/,
+                         const std::array<bool, trapezoid::kQuantityCount>& given,
                          const std::array<std::string, trapezoid::kQuantityCount>& texts,
                          const trapezoid::NumberSettings& settings) {
     if (outcome.status != Status::Fault && outcome.status != Status::NotATrapezoid) {
@@ -102,7 +103,14 @@ QString SolveMessageText(const trapezoid::SolveOutcome& outcome, int kind,
     } else {
         explanation = NotATrapezoidExplanation(outcome, trapezoid::KindAt(kind), *values);
     }
-    return explanation + QStringLiteral(" Стойностите в полетата не са променени.");
+    const QString unchanged = QStringLiteral("Стойностите в полетата не са променени.");
+    // The step that went wrong, with its numbers, on a line of its own.
+    const trapezoid::SolveSteps steps = trapezoid::DescribeSolve(kind, given, texts, settings);
+    if (steps.failed) {
+        const std::string& step = steps.steps[*steps.failed].text;
+        return explanation + u'\n' + QString::fromStdString(step) + u'\n' + unchanged;
+    }
+    return explanation + u' ' + unchanged;
 }
 
 void ShowSolveMessage(QWidget* parent, const QString& text) {

@@ -12,8 +12,9 @@
 class QWidget;
 
 // The Bulgarian text for the outcome of Solve(kind, given, texts, settings):
-// which given or result breaks which condition, with the user's numbers.
-// Empty for an outcome that is written or that changes nothing silently.
+// which given or result breaks which condition, with the user's numbers,
+// then the step that went wrong. Empty for an outcome that is written or
+// that changes nothing silently.
 QString SolveMessageText(const trapezoid::SolveOutcome& outcome, int kind,
                          const std::array<bool, trapezoid::kQuantityCount>& given,
                          const std::array<std::string, trapezoid::kQuantityCount>& texts,

@@ -34,13 +34,13 @@ inline constexpr std::array<BranchEntry<V>, kKindCount> kBranches = {{
     {Kind::SPH, &BranchSPH<V>},
 }};
 
-// Every kind has a branch, at the index of its own value: a kind left out
-// (the entry is then empty) or two entries exchanged fail to compile.
+// Every kind has its entry, at the index of its own value: a kind left out
+// (the last entry is then empty, with the kind of value 0) or two entries
+// exchanged fail to compile.
 template <class V>
 constexpr bool EveryKindHasItsBranch() {
     for (int i = 0; i < kKindCount; ++i) {
-        const BranchEntry<V>& entry = kBranches<V>[static_cast<std::size_t>(i)];
-        if (entry.kind != KindAt(i) || entry.branch == nullptr) {
+        if (kBranches<V>[static_cast<std::size_t>(i)].kind != KindAt(i)) {
             return false;
         }
     }

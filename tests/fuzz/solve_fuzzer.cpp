@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The solve command on arbitrary kinds, ticks, texts and settings: the
 // outcome agrees with the givens' check, a solved outcome writes six clean
-// texts whose givens read back and no negative value, and a failed one
-// carries nothing.
+// texts whose givens read back and no negative value, a failed one carries
+// nothing, and the steps describe the same solve.
 #include <cstdint>
 
 #include "fuzz_support.hpp"
+#include "trapezoid/steps.hpp"
 
 namespace {
 
@@ -40,6 +41,38 @@ SolveOutcome::Status ExpectedBeforeFormulas(int kind, const std::array<bool, 6>&
     return trapezoid::IsKind(kind) ? SolveOutcome::Status::Solved : SolveOutcome::Status::Unchanged;
 }
 
+// The steps describe the same solve: none where no branch runs, a step for
+// every quantity the branch computes, a failed one exactly where there is no
+// trapezoid, and a fault ends the steps.
+void RequireStepsAgree(int kind, const SolveOutcome& outcome, const trapezoid::SolveSteps& steps) {
+    using Status = SolveOutcome::Status;
+    fuzz::Require(!steps.failed || *steps.failed < steps.steps.size(),
+                  "a failed step out of range");
+    switch (outcome.status) {
+        case Status::Rejected:
+        case Status::Unchanged:
+            fuzz::Require(steps.steps.empty(), "steps where no branch runs");
+            return;
+        case Status::Fault:
+            fuzz::Require(!steps.failed || *steps.failed + 1 == steps.steps.size(),
+                          "steps after the one that faults");
+            return;
+        case Status::Solved:
+        case Status::NotATrapezoid:
+            break;
+    }
+    // A given that is not above 0 (its box unticked) has no step to fail.
+    const bool computed_fails =
+        outcome.status == Status::NotATrapezoid &&
+        (outcome.sign_dropped || !trapezoid::IsGiven(kind, *outcome.not_positive));
+    fuzz::Require(steps.failed.has_value() == computed_fails,
+                  "a failed step exactly where a computed value makes no trapezoid");
+    for (int i = 0; i < trapezoid::kQuantityCount; ++i) {
+        fuzz::Require(trapezoid::StepsLeadingTo(steps, i).empty() == trapezoid::IsGiven(kind, i),
+                      "a computed quantity without a step, or a given with one");
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -56,6 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     const SolveOutcome outcome = trapezoid::Solve(kind, given, texts, settings);
+    RequireStepsAgree(kind, outcome, trapezoid::DescribeSolve(kind, given, texts, settings));
     const SolveOutcome::Status expected = ExpectedBeforeFormulas(kind, given, texts, settings);
     if (expected == SolveOutcome::Status::Solved) {
         fuzz::Require(outcome.status == SolveOutcome::Status::Solved ||

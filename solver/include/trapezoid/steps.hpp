@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// How a solve follows from the givens: one step per computed value, written
+// with the formula in letters and again with the user's numbers.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "trapezoid/solver.hpp"
+
+namespace trapezoid {
+
+struct SolveStep {
+    std::string name;  // "m", "h", "x", "r", "a", ... (a quantity step is named by its symbol)
+    std::string text;  // "h = √(b² − m²) = √(5² − 3²) = 4"; a failed step ends after the numbers
+    std::vector<std::size_t> uses;  // indices of earlier steps whose values this step uses
+};
+
+struct SolveSteps {
+    std::vector<SolveStep> steps;       // in the order the kind's branch computes them
+    std::optional<std::size_t> failed;  // the step that faulted or came out not above 0
+};
+
+// The steps of the solve that Solve(kind, given, texts, settings) does; empty steps when Solve
+// rejects the givens or there is no kind. Numbers are written as the report writes them, with
+// the minus sign "−"; a negative number put into a formula stands in parentheses. For kind
+// "P,b,c" the steps are those of the first solution. Kinds "P,a,b" and "P,a,c" end with the
+// height the perimeter leaves, "h′", and kind "P,a,h" with HB = a − c as the perimeter leaves
+// it, "m′": the values whose sign the solve checks.
+SolveSteps DescribeSolve(int kind, const std::array<bool, kQuantityCount>& given,
+                         const std::array<std::string, kQuantityCount>& texts,
+                         const NumberSettings& settings);
+
+// Indices of the steps that lead to quantity `index`, in order: the step that sets it and every
+// step it uses, transitively. Empty for a given.
+std::vector<std::size_t> StepsLeadingTo(const SolveSteps& steps, int index);
+
+}  // namespace trapezoid
