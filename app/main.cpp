@@ -7,6 +7,7 @@
 
 #include "burger_icon.hpp"
 #include "display_check.hpp"
+#include "toolkit_translation.hpp"
 #include "velmora.hpp"
 
 namespace {
@@ -51,6 +52,7 @@ int main(int argc, char* argv[]) {
     previous_handler = qInstallMessageHandler(StartupMessageHandler);
     QApplication application(argc, argv);
     ReleaseHeldMessages();
+    InstallToolkitTranslation(application);
     QApplication::setApplicationName(QStringLiteral("trapezoid-calculator"));
     QApplication::setDesktopFileName(QStringLiteral("bg.example.TrapezoidCalculator"));
     QApplication::setWindowIcon(BurgerIcon());

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <memory>
 
+#include "toolkit_translation.hpp"
 #include "velmora.hpp"
 
 namespace {
@@ -38,6 +39,7 @@ int main(int argc, char* argv[]) {
         window->setFont(WindowFont());
         window->setFixedSize(481, 424);
     } else {
+        InstallToolkitTranslation(application);  // as the program does
         window = std::make_unique<Velmora>();
     }
     FirstPaintQuit quit;

@@ -33,5 +33,6 @@ class TypingLimit : public QValidator {
 // Sets the typing limit of a box, installing the validator on first use.
 void SetTypingLimit(QLineEdit* box, int limit);
 
-// Writes a text as the program, past any typing limit.
+// Writes a text as the program, past any typing limit, and shows its
+// beginning; a text wider than the box also becomes its tooltip.
 void SetProgramText(QLineEdit* box, const QString& text);

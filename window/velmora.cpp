@@ -126,6 +126,8 @@ void Velmora::CreateControls() {
         Text2[index]->setAccessibleName(symbol + QStringLiteral(" - ") +
                                         window_texts::QuantityTerm(i));
         Text2[index]->setReadOnly(true);
+        // Enter in a box, locked or not, calculates; the focus stays there.
+        connect(Text2[index], &QLineEdit::returnPressed, this, [this] { Command1_Click(0); });
     }
 
     Command1[0] =
