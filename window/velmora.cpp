@@ -17,6 +17,7 @@
 #include "solve_message.hpp"
 #include "trapezoid_drawing.hpp"
 #include "typing_limit.hpp"
+#include "window_accessibility.hpp"
 #include "window_layout.hpp"
 #include "window_texts.hpp"
 
@@ -67,6 +68,7 @@ QFont WindowFont() {
 Velmora::Velmora(SettingsSource settings, QWidget* parent)
     : QWidget(parent), settings_(settings ? std::move(settings) : SystemNumberSettings) {
     setObjectName(QStringLiteral("Velmora"));
+    InstallWindowAccessibility();
     setWindowTitle(window_texts::Caption());
     setWindowIcon(BurgerIcon());
     setFont(WindowFont());

@@ -2,6 +2,7 @@
 // The window reads right: written results show their beginning, a result too
 // wide for its box has the whole text as tooltip, Enter in a box calculates,
 // and the toolkit's own texts are Bulgarian.
+#include <QAccessible>
 #include <QLibraryInfo>
 
 #include "toolkit_translation.hpp"
@@ -75,6 +76,16 @@ class ReadingTest : public QObject {
         QTest::keyClick(focused, Qt::Key_Return);
         QCOMPARE(window->Text2[2]->text(), QStringLiteral("3.0000000"));
         QCOMPARE(QApplication::focusWidget(), focused);
+    }
+
+    void theWindowIsAWindowNamedByItsTitleToAssistiveTechnology() {
+        auto window = OpenWindow();
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(window.get());
+        QVERIFY(accessible);
+        QCOMPARE(accessible->role(), QAccessible::Window);
+        QCOMPARE(accessible->text(QAccessible::Name), window->windowTitle());
+        // The controls inside are still exposed.
+        QVERIFY(accessible->childCount() > 0);
     }
 
     void toolkitTextsAreBulgarianWhenTheTranslationIsInstalled() {
