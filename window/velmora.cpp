@@ -164,7 +164,7 @@ void Velmora::Form_Load() {
         SetTypingLimit(box, kTypingLimit);
     }
     // Selecting from code raises the list's click handling at once.
-    List1[0]->setCurrentRow(0);
+    List1[0]->setCurrentRow(trapezoid::KindIndex(trapezoid::Kind::ABC));
     Check1[trapezoid::QuantityIndex::A]->setChecked(true);
     Text2[trapezoid::QuantityIndex::A]->setReadOnly(false);
     Check1[trapezoid::QuantityIndex::B]->setChecked(true);
