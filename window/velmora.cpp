@@ -8,10 +8,10 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QStyle>
-#include <QStyleFactory>
 
 #include "burger_icon.hpp"
+#include "fixed_colour_text.hpp"
+#include "kind_list.hpp"
 #include "number_settings.hpp"
 #include "solid_button.hpp"
 #include "solve_message.hpp"
@@ -37,6 +37,7 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, const QRect& geometry) {
     label->setGeometry(geometry);
     label->setAlignment(Qt::AlignCenter);
     SetBackground(label, QPalette::Window, kLabelColour);
+    UseDarkText(label);
     return label;
 }
 
@@ -92,11 +93,7 @@ void Velmora::CreateControls() {
     Frame1->setGeometry(kFrame);
     SetBackground(Frame1, QPalette::Window, kWindowColour);
     // The classic look: an etched line through the middle of the caption.
-    // Only the frame takes this style; its children keep the application's.
-    if (QStyle* classic = QStyleFactory::create(QStringLiteral("Windows"))) {
-        classic->setParent(Frame1);
-        Frame1->setStyle(classic);
-    }
+    UseClassicFrame(Frame1);
 
     Picture1 = new TrapezoidPicture(this);
     Picture1->setGeometry(kPicture);
@@ -112,6 +109,7 @@ void Velmora::CreateControls() {
     List1[0]->setAccessibleName(QStringLiteral("Дадени"));
     List1[0]->setAccessibleDescription(
         QStringLiteral("Изберете кои три от размерите на трапеца са дадени"));
+    KeepOneKindSelected(List1[0]);
     connect(List1[0], &QListWidget::currentRowChanged, this, [this] { List1_Click(0); });
 
     for (int i = 0; i < trapezoid::kQuantityCount; ++i) {
@@ -122,6 +120,7 @@ void Velmora::CreateControls() {
         Check1[index]->setEnabled(false);
         SetBackground(Check1[index], QPalette::Button, kMarkColour);
         SetBackground(Check1[index], QPalette::Window, kMarkColour);
+        UseGreyedMarkLook(Check1[index]);
 
         Text2[index] = new QLineEdit(Frame1);
         Text2[index]->setGeometry(QuantityBox(i));

@@ -1,17 +1,51 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window reads right: written results show their beginning, a result too
 // wide for its box has the whole text as tooltip, Enter in a box calculates,
-// and the toolkit's own texts are Bulgarian.
+// the list always shows the one kind the panel is in, texts on the fixed
+// colours stay legible under a dark theme, and the toolkit's own texts are
+// Bulgarian.
 #include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLibraryInfo>
+#include <cmath>
 
 #include "toolkit_translation.hpp"
+#include "window_layout.hpp"
 #include "window_fixture.hpp"
 
 using namespace window_test;
 using trapezoid::Kind;
 
 namespace {
+
+// WCAG contrast ratio of two colours.
+double Contrast(const QColor& first, const QColor& second) {
+    const auto luminance = [](const QColor& colour) {
+        const auto linear = [](double channel) {
+            return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+               0.0722 * linear(colour.blueF());
+    };
+    const double a = luminance(first) + 0.05;
+    const double b = luminance(second) + 0.05;
+    return a > b ? a / b : b / a;
+}
+
+// The strongest contrast between any pixel of `area` in `widget` and `background`:
+// the text's own colour wherever a glyph is drawn.
+double TextContrast(QWidget* widget, const QRect& area, const QColor& background) {
+    const QImage image = widget->grab(area).toImage();
+    double best = 1.0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            best = std::max(best, Contrast(image.pixelColor(x, y), background));
+        }
+    }
+    return best;
+}
 
 // Group separators that make 1234567 wider than a box.
 trapezoid::NumberSettings GroupedSettings() {
@@ -86,6 +120,75 @@ class ReadingTest : public QObject {
         QCOMPARE(accessible->text(QAccessible::Name), window->windowTitle());
         // The controls inside are still exposed.
         QVERIFY(accessible->childCount() > 0);
+    }
+
+    void theListAlwaysShowsTheOneKindOfThePanel_data() {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<int>("kind");  // the kind shown afterwards
+        const int abc = trapezoid::KindIndex(Kind::ABC);
+        QTest::newRow("a click on the blank strip under the last item") << "blank" << abc;
+        QTest::newRow("a Ctrl+click on the selected item") << "ctrl-click" << abc;
+        QTest::newRow("Ctrl+Space on the selected item") << "ctrl-space" << abc;
+        QTest::newRow("the accessible action on the selected item") << "toggle-0" << abc;
+        QTest::newRow("the accessible action on another item")
+            << "toggle-1" << trapezoid::KindIndex(Kind::ABH);
+        QTest::newRow("Ctrl+Down") << "ctrl-down" << trapezoid::KindIndex(Kind::ABH);
+    }
+    void theListAlwaysShowsTheOneKindOfThePanel() {
+        QFETCH(QString, action);
+        QFETCH(int, kind);
+        auto window = OpenWindow();
+        QListWidget* list = window->List1[0];
+        list->setFocus();
+        if (action == "blank") {
+            list->scrollToBottom();
+            const QRect last = list->visualItemRect(list->item(list->count() - 1));
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                              last.bottomLeft() + QPoint(4, 3));
+        } else if (action == "ctrl-click") {
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                              list->visualItemRect(list->item(0)).center());
+        } else if (action == "ctrl-space" || action == "ctrl-down") {
+            QTest::keyClick(list, action == "ctrl-space" ? Qt::Key_Space : Qt::Key_Down,
+                            Qt::ControlModifier);
+        } else {
+            QAccessibleInterface* item =
+                QAccessible::queryAccessibleInterface(list)->child(action.back().digitValue());
+            QVERIFY(item && item->actionInterface());
+            item->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        }
+        const QList<QListWidgetItem*> selected = list->selectedItems();
+        QCOMPARE(selected.size(), 1);
+        QCOMPARE(list->row(selected.front()), kind);
+        QCOMPARE(list->currentRow(), kind);
+        for (int i = 0; i < trapezoid::kQuantityCount; ++i) {
+            QCOMPARE(window->Check1[static_cast<std::size_t>(i)]->isChecked(),
+                     trapezoid::IsGiven(kind, i));
+        }
+    }
+
+    void textsOnTheFixedColoursStayDarkUnderADarkTheme() {
+        const QPalette theme = QApplication::palette();
+        QPalette dark(QColor(0x30, 0x30, 0x30));  // light text on dark controls
+        QApplication::setPalette(dark);
+        auto window = OpenWindow();
+        const struct {
+            QWidget* widget;
+            QRect area;
+            QColor background;
+        } texts[] = {
+            {window->Label1[0], window->Label1[0]->rect(), window_layout::kLabelColour},
+            {window->Label1[1], window->Label1[1]->rect(), window_layout::kLabelColour},
+            {window->Frame1, QRect(10, 0, 50, 14), window_layout::kWindowColour},
+            {window->Check1[3], QRect(24, 4, 16, 20), window_layout::kMarkColour},
+        };
+        for (const auto& text : texts) {
+            QVERIFY2(TextContrast(text.widget, text.area, text.background) >= 4.5,
+                     qPrintable(text.widget->metaObject()->className()));
+        }
+        // The boxes inside the frame keep the theme's colours.
+        QCOMPARE(window->Text2[0]->palette().color(QPalette::Text), dark.color(QPalette::Text));
+        QApplication::setPalette(theme);
     }
 
     void toolkitTextsAreBulgarianWhenTheTranslationIsInstalled() {
