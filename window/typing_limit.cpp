@@ -2,8 +2,8 @@
 #include "typing_limit.hpp"
 
 #include <QLineEdit>
-#include <QStyle>
-#include <QStyleOptionFrame>
+
+#include "box_explanation.hpp"
 
 TypingLimit::TypingLimit(QLineEdit* box, int limit)
     : QValidator(box), limit_(limit), previous_(box->text()) {
@@ -61,20 +61,6 @@ TypingLimit* LimitOf(QLineEdit* box) {
     return box->findChild<TypingLimit*>(QString(), Qt::FindDirectChildrenOnly);
 }
 
-// The blank that a line edit keeps on each side of its text.
-constexpr int kLineEditSideMargin = 2;
-
-// True when `text` is wider than the part of `box` that shows text.
-bool WiderThanBox(const QLineEdit* box, const QString& text) {
-    QStyleOptionFrame option;
-    option.initFrom(box);
-    option.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box);
-    const QRect contents = box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box);
-    const QMargins margins = box->textMargins();
-    const int shown = contents.width() - margins.left() - margins.right() - 2 * kLineEditSideMargin;
-    return box->fontMetrics().horizontalAdvance(text) > shown;
-}
-
 }  // namespace
 
 void SetTypingLimit(QLineEdit* box, int limit) {
@@ -95,7 +81,7 @@ void SetProgramText(QLineEdit* box, const QString& text) {
         limit->bypass_ = false;
     }
     // A written text reads from its beginning; one that does not fit also
-    // shows whole in the tooltip.
+    // shows whole in the tooltip. Whatever explained the old text goes.
     box->setCursorPosition(0);
-    box->setToolTip(WiderThanBox(box, text) ? text : QString());
+    ShowPlainTooltip(box);
 }

@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 
+#include "box_explanation.hpp"
 #include "burger_icon.hpp"
 #include "fixed_colour_text.hpp"
 #include "kind_list.hpp"
@@ -130,6 +131,7 @@ void Velmora::CreateControls() {
         // Enter in a box, locked or not, calculates; the focus stays there.
         connect(Text2[index], &QLineEdit::returnPressed, this, [this] { Command1_Click(0); });
     }
+    DropExplanationsOnEdit(Text2);
 
     Command1[0] =
         MakeButton(this, window_texts::CalculateButton(), kCalculateButton, kCalculateColour);
@@ -227,6 +229,8 @@ void Velmora::SolveTrapezoid() {
             for (std::size_t i = 0; i < trapezoid::kQuantityCount; ++i) {
                 SetProgramText(Text2[i], FromUtf8(outcome.texts[i]));
             }
+            ExplainBoxes(Text2, given, trapezoid::DescribeSolve(kind, given, texts, settings),
+                         outcome.possibilities);
             break;
         case trapezoid::SolveOutcome::Status::Fault:
         case trapezoid::SolveOutcome::Status::NotATrapezoid:

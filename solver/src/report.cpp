@@ -3,11 +3,14 @@
 
 namespace trapezoid::detail {
 
+bool SecondSolutionExists(const SecondSolution<Checked>& second) {
+    return second.a.value() > 0.0 && second.h.value() > 0.0 && second.S.value() > 0.0;
+}
+
 std::string PerimeterLegShortBaseReport(const Six<Checked>& first,
                                         const SecondSolution<Checked>& second,
                                         const NumberSettings& settings) {
-    const bool second_exists =
-        second.a.value() > 0.0 && second.h.value() > 0.0 && second.S.value() > 0.0;
+    const bool second_exists = SecondSolutionExists(second);
     std::string report;
     report.reserve(256);  // the whole report in one allocation
     report += second_exists ? "Има две възможности: \r\n" : "Има една възможност: \r\n";

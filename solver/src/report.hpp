@@ -8,6 +8,9 @@
 
 namespace trapezoid::detail {
 
+// True when the second trapezoid's a, h and S are all above 0.
+bool SecondSolutionExists(const SecondSolution<Checked>& second);
+
 // Both trapezoids when the second one's a, h and S are all above 0; else
 // only the first, under "Има една възможност: ". Lines end "\r\n".
 std::string PerimeterLegShortBaseReport(const Six<Checked>& first,

@@ -41,6 +41,7 @@ SolveOutcome Solve(int kind, const std::array<bool, kQuantityCount>& given,
         if (result.second) {
             outcome.report =
                 detail::PerimeterLegShortBaseReport(result.values, *result.second, settings);
+            outcome.possibilities = detail::SecondSolutionExists(*result.second) ? 2 : 1;
         }
         outcome.status = SolveOutcome::Status::Solved;
     } catch (const ArithmeticError& error) {

@@ -138,7 +138,8 @@ struct SolveOutcome {
     Status status = Status::Unchanged;
     std::array<std::string, kQuantityCount> texts;  // Solved: new box texts
     std::optional<std::string> report;              // Solved P,b,c: lines ending "\r\n"
-    std::optional<ArithmeticFault> fault;           // Fault: which one
+    int possibilities = 0;  // Solved P,b,c: trapezoids the report lists (1 or 2), the first shown
+    std::optional<ArithmeticFault> fault;  // Fault: which one
 
     // NotATrapezoid: the QuantityIndex of the quantity that makes it none.
     std::optional<int> not_positive;
