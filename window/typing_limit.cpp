@@ -61,15 +61,24 @@ Split SplitByComparison(const QString& previous, const QString& input, int posit
 }  // namespace
 
 TypingLimit::TypingLimit(QLineEdit* box, int limit) : QValidator(box), box_(box), limit_(limit) {
-    Remember();
-    connect(box, &QLineEdit::textChanged, this, &TypingLimit::Remember);
-    connect(box, &QLineEdit::selectionChanged, this, &TypingLimit::Remember);
-    connect(box, &QLineEdit::cursorPositionChanged, this, &TypingLimit::Remember);
+    RememberText();
+    connect(box, &QLineEdit::textChanged, this, &TypingLimit::RememberText);
+    connect(box, &QLineEdit::selectionChanged, this, &TypingLimit::RememberSelection);
+    connect(box, &QLineEdit::cursorPositionChanged, this, &TypingLimit::RememberSelection);
     box->installEventFilter(this);
 }
 
-void TypingLimit::Remember() {
+void TypingLimit::RememberText() {
     previous_ = box_->text();
+    RememberSelection();
+}
+
+void TypingLimit::RememberSelection() {
+    // An input method commit, undo and redo move the cursor before the text
+    // they changed is validated; until then the previous selection stands.
+    if (box_->text() != previous_) {
+        return;
+    }
     cursor_ = box_->cursorPosition();
     if (box_->hasSelectedText()) {
         replaced_from_ = box_->selectionStart();
@@ -82,9 +91,19 @@ void TypingLimit::Remember() {
 
 bool TypingLimit::eventFilter(QObject* watched, QEvent* event) {
     if (watched == box_ && event->type() == QEvent::InputMethod) {
+        // A commit may replace text around the cursor instead of the
+        // selection. Without a selection that text is what it replaces;
+        // with one, the two need not meet, and the edit is reconstructed.
         const auto* input = static_cast<const QInputMethodEvent*>(event);
         if (input->replacementStart() != 0 || input->replacementLength() != 0) {
-            untracked_ = true;
+            if (replaced_from_ == replaced_to_ && box_->text() == previous_) {
+                const qsizetype from = qMax<qsizetype>(0, cursor_ + input->replacementStart());
+                const qsizetype to = from + input->replacementLength();
+                replaced_from_ = qMin(from, previous_.size());
+                replaced_to_ = to <= previous_.size() ? to : replaced_from_;
+            } else {
+                untracked_ = true;
+            }
         }
     }
     return QValidator::eventFilter(watched, event);

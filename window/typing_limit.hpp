@@ -29,10 +29,11 @@ class TypingLimit : public QValidator {
   private:
     friend void SetProgramText(QLineEdit* box, const QString& text);
 
-    // Notes the text, selection and cursor of the box as they stand between
-    // edits. QLineEdit reports changes of them only after validating an
-    // edit, so during validate() these still describe the text before it.
-    void Remember();
+    // Note the text, selection and cursor of the box as they stand between
+    // edits. QLineEdit reports an edit only after validating it, so during
+    // validate() these still describe the text before it.
+    void RememberText();
+    void RememberSelection();
 
     QLineEdit* box_;
     int limit_;
@@ -40,8 +41,8 @@ class TypingLimit : public QValidator {
     qsizetype replaced_from_ = 0;  // the selection (or the cursor, when none)
     qsizetype replaced_to_ = 0;    // that the edit replaces in previous_
     qsizetype cursor_ = 0;
-    // Set by an input method commit that replaces text around the cursor
-    // rather than the selection; such an edit is reconstructed instead.
+    // Set by an input method commit that replaces text next to a selection;
+    // such an edit is reconstructed from the texts instead.
     mutable bool untracked_ = false;
     bool bypass_ = false;  // set while the program writes the text
 };
