@@ -112,8 +112,9 @@ bool TypingLimit::eventFilter(QObject* watched, QEvent* event) {
 QValidator::State TypingLimit::validate(QString& input, int& position) const {
     const bool untracked = std::exchange(untracked_, false);
     const qsizetype length = input.size();
-    // Undo leaves a step to redo while validating, which no new edit does;
-    // it and redo bring back a text the box held, which passes whole.
+    // Undo leaves a step to redo while validating, which no new edit does, and
+    // passes whole. A redo to the newest step replays an edit that passed
+    // whole, which over the limit can only have been a deletion.
     if (bypass_ || length <= limit_ || input == previous_ || box_->isRedoAvailable()) {
         return Acceptable;
     }
