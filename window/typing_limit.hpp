@@ -19,14 +19,31 @@ class TypingLimit : public QValidator {
 
     // Trims the run that an edit inserted to what keeps the text within
     // `limit` characters, and refuses the edit when none of it fits; deleting
-    // always passes, also in a longer text that the program wrote.
+    // always passes, also in a longer text that the program wrote, and so do
+    // undo and redo.
     State validate(QString& input, int& position) const override;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     friend void SetProgramText(QLineEdit* box, const QString& text);
 
+    // Note the text, selection and cursor of the box as they stand between
+    // edits. QLineEdit reports an edit only after validating it, so during
+    // validate() these still describe the text before it.
+    void RememberText();
+    void RememberSelection();
+
+    QLineEdit* box_;
     int limit_;
-    QString previous_;     // the text before the edit being validated
+    QString previous_;             // the text before the edit being validated
+    qsizetype replaced_from_ = 0;  // the selection (or the cursor, when none)
+    qsizetype replaced_to_ = 0;    // that the edit replaces in previous_
+    qsizetype cursor_ = 0;
+    // Set by an input method commit that replaces text next to a selection;
+    // such an edit is reconstructed from the texts instead.
+    mutable bool untracked_ = false;
     bool bypass_ = false;  // set while the program writes the text
 };
 
