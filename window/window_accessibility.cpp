@@ -4,6 +4,8 @@
 #include <QAccessibleWidget>
 #include <QWidget>
 
+#include "trapezoid_drawing.hpp"
+
 namespace {
 
 class AccessibleTopLevel : public QAccessibleWidget {
@@ -21,6 +23,12 @@ class AccessibleTopLevel : public QAccessibleWidget {
 QAccessibleInterface* TopLevelFactory(const QString& class_name, QObject* object) {
     if (class_name == QLatin1String("Velmora") && object->isWidgetType()) {
         return new AccessibleTopLevel(static_cast<QWidget*>(object));
+    }
+    // The drawing is a picture, not a frame around other controls; as a frame
+    // a screen reader would take it for a second window.
+    if (auto* picture = qobject_cast<TrapezoidPicture*>(object);
+        picture && class_name == QLatin1String("TrapezoidPicture")) {
+        return new QAccessibleWidget(picture, QAccessible::Graphic);
     }
     return nullptr;
 }

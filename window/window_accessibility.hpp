@@ -4,5 +4,5 @@
 
 // Makes the window Velmora present itself as a window (a frame to screen
 // readers) named by its title, instead of a plain client area. Safe to call
-// more than once.
+// more than once. The drawing presents itself as a picture.
 void InstallWindowAccessibility();

@@ -117,8 +117,10 @@ class ReadingTest : public QObject {
         QVERIFY(accessible);
         QCOMPARE(accessible->role(), QAccessible::Window);
         QCOMPARE(accessible->text(QAccessible::Name), window->windowTitle());
-        // The controls inside are still exposed.
+        // The controls inside are still exposed; the drawing as a picture.
         QVERIFY(accessible->childCount() > 0);
+        QCOMPARE(QAccessible::queryAccessibleInterface(window->Picture1)->role(),
+                 QAccessible::Graphic);
     }
 
     void theListAlwaysShowsTheOneKindOfThePanel_data() {
