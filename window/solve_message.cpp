@@ -2,7 +2,6 @@
 #include "solve_message.hpp"
 
 #include <QMessageBox>
-#include <optional>
 
 #include "kind_conditions.hpp"
 #include "trapezoid/steps.hpp"
@@ -24,20 +23,6 @@ QString QuantitySubject(int index) {
 
 QString BoxText(double value, const trapezoid::NumberSettings& settings) {
     return QString::fromStdString(trapezoid::FormatQuantityText(value, settings));
-}
-
-std::optional<GivenValues> ReadGivenValues(
-    const std::array<std::string, trapezoid::kQuantityCount>& texts,
-    const trapezoid::NumberSettings& settings) {
-    std::array<double, trapezoid::kQuantityCount> v{};
-    try {
-        for (std::size_t i = 0; i < v.size(); ++i) {
-            v[i] = trapezoid::ParseQuantityText(texts[i], settings);
-        }
-    } catch (const trapezoid::ArithmeticError&) {
-        return std::nullopt;
-    }
-    return GivenValues{v[0], v[1], v[2], v[3], v[4], v[5], settings};
 }
 
 QString FaultExplanation(ArithmeticFault fault, trapezoid::Kind kind, const GivenValues& given) {
@@ -94,14 +79,15 @@ QString SolveMessageText(const trapezoid::SolveOutcome& outcome, int kind,
     if (outcome.status != Status::Fault && outcome.status != Status::NotATrapezoid) {
         return {};
     }
-    const std::optional<GivenValues> values = ReadGivenValues(texts, settings);
     QString explanation;
-    if (!values || !trapezoid::IsKind(kind)) {
+    if (!outcome.read || !trapezoid::IsKind(kind)) {
         explanation = kTooLarge;  // a box beyond the range of a double
-    } else if (outcome.status == Status::Fault) {
-        explanation = FaultExplanation(*outcome.fault, trapezoid::KindAt(kind), *values);
     } else {
-        explanation = NotATrapezoidExplanation(outcome, trapezoid::KindAt(kind), *values);
+        const auto& v = *outcome.read;
+        const GivenValues values{v[0], v[1], v[2], v[3], v[4], v[5], settings};
+        explanation = outcome.status == Status::Fault
+                          ? FaultExplanation(*outcome.fault, trapezoid::KindAt(kind), values)
+                          : NotATrapezoidExplanation(outcome, trapezoid::KindAt(kind), values);
     }
     const QString unchanged = QStringLiteral("Стойностите в полетата не са променени.");
     // The step that went wrong, with its numbers, on a line of its own.

@@ -23,6 +23,7 @@ SolveOutcome Solve(int kind, const std::array<bool, kQuantityCount>& given,
             outcome.status = SolveOutcome::Status::Unchanged;
             return outcome;
         }
+        outcome.read = {read->a, read->b, read->c, read->h, read->P, read->S};
 
         const detail::Six<Checked> readings{read->a, read->b, read->c, read->h, read->P, read->S};
         const detail::BranchResult<Checked> result = detail::BranchOf<Checked>(kind)(readings);
@@ -45,7 +46,9 @@ SolveOutcome Solve(int kind, const std::array<bool, kQuantityCount>& given,
         }
         outcome.status = SolveOutcome::Status::Solved;
     } catch (const ArithmeticError& error) {
+        const auto read = outcome.read;  // kept for the message
         outcome = SolveOutcome{};
+        outcome.read = read;
         outcome.status = SolveOutcome::Status::Fault;
         outcome.fault = error.fault();
     }

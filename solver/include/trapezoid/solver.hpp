@@ -140,6 +140,9 @@ struct SolveOutcome {
     std::optional<std::string> report;              // Solved P,b,c: lines ending "\r\n"
     int possibilities = 0;  // Solved P,b,c: trapezoids the report lists (1 or 2), the first shown
     std::optional<ArithmeticFault> fault;  // Fault: which one
+    // The six values read from the boxes, once they are read: the numbers a
+    // message about a fault or no trapezoid speaks of. None when reading faulted.
+    std::optional<std::array<double, kQuantityCount>> read;
 
     // NotATrapezoid: the QuantityIndex of the quantity that makes it none.
     std::optional<int> not_positive;
