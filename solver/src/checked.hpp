@@ -4,11 +4,40 @@
 #pragma once
 
 #include <cmath>
+#include <optional>
 #include <string_view>
 
 #include "trapezoid/solver.hpp"
 
 namespace trapezoid::detail {
+
+// The faults of the operations, for every value type of the branches.
+inline std::optional<ArithmeticFault> FaultOfResult(double result) {
+    if (std::isfinite(result)) {
+        return std::nullopt;
+    }
+    return ArithmeticFault::Overflow;
+}
+
+inline std::optional<ArithmeticFault> FaultOfQuotient(double divisor, double quotient) {
+    if (divisor == 0.0) {
+        return ArithmeticFault::DivisionByZero;
+    }
+    return FaultOfResult(quotient);
+}
+
+inline std::optional<ArithmeticFault> FaultOfRoot(double radicand) {
+    if (radicand < 0.0) {
+        return ArithmeticFault::NegativeSquareRoot;
+    }
+    return std::nullopt;
+}
+
+// For radicands that cannot be negative in exact arithmetic: a negative value
+// is rounding error of a few ulps and is taken as zero.
+inline double RoundingOnlyRadicand(double radicand) {
+    return radicand < 0.0 ? 0.0 : radicand;
+}
 
 class Checked {
   public:
@@ -26,18 +55,21 @@ class Checked {
     friend Checked operator-(Checked x, Checked y) { return Finite(x.value_ - y.value_); }
     friend Checked operator*(Checked x, Checked y) { return Finite(x.value_ * y.value_); }
     friend Checked operator/(Checked x, Checked y) {
-        if (y.value_ == 0.0) {
-            throw ArithmeticError(ArithmeticFault::DivisionByZero);
-        }
-        return Finite(x.value_ / y.value_);
+        const double quotient = x.value_ / y.value_;
+        ThrowIf(FaultOfQuotient(y.value_, quotient));
+        return Checked(quotient);
     }
     Checked operator-() const { return Checked(-value_); }
 
+    static void ThrowIf(std::optional<ArithmeticFault> fault) {
+        if (fault) {
+            throw ArithmeticError(*fault);
+        }
+    }
+
   private:
     static Checked Finite(double result) {
-        if (!std::isfinite(result)) {
-            throw ArithmeticError(ArithmeticFault::Overflow);
-        }
+        ThrowIf(FaultOfResult(result));
         return Checked(result);
     }
 
@@ -46,16 +78,12 @@ class Checked {
 
 // The double square root; a negative radicand is a fault.
 inline Checked Sqrt(Checked x) {
-    if (x.value() < 0.0) {
-        throw ArithmeticError(ArithmeticFault::NegativeSquareRoot);
-    }
+    Checked::ThrowIf(FaultOfRoot(x.value()));
     return Checked(std::sqrt(x.value()));
 }
 
-// For radicands that cannot be negative in exact arithmetic: a negative value
-// is rounding error of a few ulps and is taken as zero.
 inline Checked SqrtOfNonNegative(Checked x) {
-    return Checked(x.value() < 0.0 ? 0.0 : std::sqrt(x.value()));
+    return Checked(std::sqrt(RoundingOnlyRadicand(x.value())));
 }
 
 // A computed value of a branch, named by its symbol ("m", "h", "x", ...). The

@@ -4,17 +4,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include "checked.hpp"
+
 namespace trapezoid::detail {
 namespace {
 
 constexpr std::string_view kMinus = "−";
-
-std::optional<ArithmeticFault> OverflowUnlessFinite(double value) {
-    if (std::isfinite(value)) {
-        return std::nullopt;
-    }
-    return ArithmeticFault::Overflow;
-}
 
 std::vector<std::size_t> Union(const std::vector<std::size_t>& x,
                                const std::vector<std::size_t>& y) {
@@ -115,21 +110,20 @@ Recorded Recorded::Binary(const Recorded& x, std::string_view sign, Binding bind
 
 Recorded operator+(const Recorded& x, const Recorded& y) {
     const double sum = x.value_ + y.value_;
-    return Recorded::Binary(x, " + ", Recorded::Binding::Sum, y, sum)
-        .WithFault(OverflowUnlessFinite(sum));
+    return Recorded::Binary(x, " + ", Recorded::Binding::Sum, y, sum).WithFault(FaultOfResult(sum));
 }
 
 Recorded operator-(const Recorded& x, const Recorded& y) {
     const double difference = x.value_ - y.value_;
     return Recorded::Binary(x, " − ", Recorded::Binding::Sum, y, difference)
-        .WithFault(OverflowUnlessFinite(difference));
+        .WithFault(FaultOfResult(difference));
 }
 
 Recorded operator*(const Recorded& x, const Recorded& y) {
     const double product = x.value_ * y.value_;
     if (x.letters_ != y.letters_ || x.numbers_ != y.numbers_) {
         return Recorded::Binary(x, "·", Recorded::Binding::Product, y, product)
-            .WithFault(OverflowUnlessFinite(product));
+            .WithFault(FaultOfResult(product));
     }
     // x·x is written as a square.
     Recorded square = x;
@@ -138,14 +132,13 @@ Recorded operator*(const Recorded& x, const Recorded& y) {
     square.letters_ = Recorded::Wrapped(x.letters_, x, Recorded::Binding::Atom) + "²";
     square.numbers_ = Recorded::Wrapped(x.numbers_, x, Recorded::Binding::Atom) + "²";
     square.step_.reset();
-    return square.WithFault(OverflowUnlessFinite(product));
+    return square.WithFault(FaultOfResult(product));
 }
 
 Recorded operator/(const Recorded& x, const Recorded& y) {
     const double quotient = x.value_ / y.value_;
-    const std::optional<ArithmeticFault> fault =
-        y.value_ == 0.0 ? ArithmeticFault::DivisionByZero : OverflowUnlessFinite(quotient);
-    return Recorded::Binary(x, " / ", Recorded::Binding::Product, y, quotient).WithFault(fault);
+    return Recorded::Binary(x, " / ", Recorded::Binding::Product, y, quotient)
+        .WithFault(FaultOfQuotient(y.value_, quotient));
 }
 
 Recorded Recorded::operator-() const {
@@ -165,16 +158,12 @@ Recorded Sqrt(const Recorded& x) {
     root.letters_ = "√(" + x.letters_ + ")";
     root.numbers_ = "√(" + x.numbers_ + ")";
     root.step_.reset();
-    if (x.value_ < 0.0) {
-        return root.WithFault(ArithmeticFault::NegativeSquareRoot);
-    }
-    return root;
+    return root.WithFault(FaultOfRoot(x.value_));
 }
 
 Recorded SqrtOfNonNegative(const Recorded& x) {
-    // A negative radicand here is rounding error and is taken as zero.
     Recorded radicand = x;
-    radicand.value_ = std::max(0.0, x.value_);
+    radicand.value_ = RoundingOnlyRadicand(x.value_);
     return Sqrt(radicand);
 }
 
