@@ -10,12 +10,9 @@ using trapezoid::Kind;
 
 namespace {
 
-std::unique_ptr<Velmora> SolvedWindow(Kind kind, const QStringList& texts) {
+std::unique_ptr<Velmora> SolvedWindow(Kind kind, const QStringList& givens) {
     auto window = OpenWindow();
-    SelectKind(*window, kind);
-    for (int i = 0; i < texts.size(); ++i) {
-        QTest::keyClicks(window->Text2[static_cast<std::size_t>(i)], texts[i]);
-    }
+    TypeGivens(*window, kind, givens);
     QTest::mouseClick(window->Command1[0], Qt::LeftButton);
     return window;
 }
@@ -27,7 +24,7 @@ class ExplanationTest : public QObject {
   private slots:
     void eachBoxExplainsItsValue_data() {
         QTest::addColumn<int>("kind");
-        QTest::addColumn<QStringList>("texts");  // a, b, c, h, P, S
+        QTest::addColumn<QStringList>("givens");
         QTest::addColumn<int>("box");
         QTest::addColumn<QString>("explanation");
         const int abc = trapezoid::KindIndex(Kind::ABC), pbc = trapezoid::KindIndex(Kind::PBC);
@@ -36,13 +33,13 @@ class ExplanationTest : public QObject {
                                      "h = √(b² − m²) = √(5² − 3²) = 4";
         QTest::newRow("a given") << abc << QStringList{"6", "5", "3"} << 0 << "6.0000000\nдадено";
         QTest::newRow("the first of two P,b,c trapezoids")
-            << pbc << QStringList{"", "5", "3", "", "18"} << 3
+            << pbc << QStringList{"5", "3", "18"} << 3
             << "4.0000000\nПървата от двете възможности:\nx = P − b − 2·c = 18 − 5 − 2·3 = 7\n"
                "r = √(x² − 2·(x² − b²)) = √(7² − 2·(7² − 5²)) = 1\nm = (x − r) / 2 = (7 − 1) / 2 = "
                "3\n"
                "a = c + m = 3 + 3 = 6\nh = P − a − b − c = 18 − 6 − 5 − 3 = 4";
         QTest::newRow("the only P,b,c trapezoid")
-            << pbc << QStringList{"", "5", "3", "", "15"} << 0
+            << pbc << QStringList{"5", "3", "15"} << 0
             << "2.0845241\nЕдинствената възможност:\nx = P − b − 2·c = 15 − 5 − 2·3 = 4\n"
                "r = √(x² − 2·(x² − b²)) = √(4² − 2·(4² − 5²)) = 5.8309518948453\n"
                "m = (x − r) / 2 = (4 − 5.8309518948453) / 2 = −0.91547594742265\n"
@@ -50,10 +47,10 @@ class ExplanationTest : public QObject {
     }
     void eachBoxExplainsItsValue() {
         QFETCH(int, kind);
-        QFETCH(QStringList, texts);
+        QFETCH(QStringList, givens);
         QFETCH(int, box);
         QFETCH(QString, explanation);
-        auto window = SolvedWindow(trapezoid::KindAt(kind), texts);
+        auto window = SolvedWindow(trapezoid::KindAt(kind), givens);
         QLineEdit* explained = window->Text2[static_cast<std::size_t>(box)];
         QCOMPARE(explained->toolTip(), explanation);
         QCOMPARE(explained->accessibleDescription(), explanation);
@@ -71,7 +68,7 @@ class ExplanationTest : public QObject {
     }
     void theExplanationsGoWhenTheyNoLongerHold() {
         QFETCH(QString, action);
-        auto window = SolvedWindow(Kind::ABH, {"1234567", "5", "", "4"});
+        auto window = SolvedWindow(Kind::ABH, {"1234567", "5", "4"});
         QLineEdit* b = window->Text2[1];
         if (action == "edit") {
             b->end(false);

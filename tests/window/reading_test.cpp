@@ -67,10 +67,7 @@ class ReadingTest : public QObject {
         QFETCH(int, box);
         QFETCH(bool, locked);
         auto window = OpenWindow(GroupedSettings);
-        SelectKind(*window, Kind::ACH);
-        QTest::keyClicks(window->Text2[0], QStringLiteral("1234567"));
-        QTest::keyClicks(window->Text2[2], QStringLiteral("1"));
-        QTest::keyClicks(window->Text2[3], QStringLiteral("2"));
+        TypeGivens(*window, Kind::ACH, {"1234567", "1", "2"});
         QLineEdit* written = window->Text2[static_cast<std::size_t>(box)];
         written->setFocus();
         QTest::mouseClick(window->Command1[0], Qt::LeftButton);
@@ -100,10 +97,7 @@ class ReadingTest : public QObject {
     void enterInABoxCalculates() {
         QFETCH(int, box);
         auto window = OpenWindow();
-        SelectKind(*window, Kind::ABH);
-        QTest::keyClicks(window->Text2[0], QStringLiteral("6"));
-        QTest::keyClicks(window->Text2[1], QStringLiteral("5"));
-        QTest::keyClicks(window->Text2[3], QStringLiteral("4"));
+        TypeGivens(*window, Kind::ABH, {"6", "5", "4"});
         QLineEdit* focused = window->Text2[static_cast<std::size_t>(box)];
         focused->setFocus();
         QTest::keyClick(focused, Qt::Key_Return);

@@ -16,11 +16,7 @@ namespace {
 void TypeAndCalculate(Velmora& window, Kind kind, const QStringList& givens) {
     SelectKind(window, kind);
     QTest::mouseClick(window.Command1[1], Qt::LeftButton);  // "Изчисти" for a repeated kind
-    const auto& indices = trapezoid::kKinds[static_cast<std::size_t>(KindIndex(kind))].givens;
-    for (std::size_t i = 0; i < indices.size(); ++i) {
-        QLineEdit* box = window.Text2[static_cast<std::size_t>(indices[i])];
-        QTest::keyClicks(box, givens[static_cast<qsizetype>(i)]);
-    }
+    TypeGivens(window, kind, givens);
     QTest::mouseClick(window.Command1[0], Qt::LeftButton);
 }
 

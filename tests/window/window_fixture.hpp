@@ -55,6 +55,17 @@ inline void SelectKind(Velmora& window, trapezoid::Kind kind) {
     SelectKind(window, trapezoid::KindIndex(kind));
 }
 
+// Selects `kind` and types its givens, in ascending box order.
+inline void TypeGivens(Velmora& window, trapezoid::Kind kind, const QStringList& givens) {
+    SelectKind(window, kind);
+    const auto& boxes =
+        trapezoid::kKinds[static_cast<std::size_t>(trapezoid::KindIndex(kind))].givens;
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        QTest::keyClicks(window.Text2[static_cast<std::size_t>(boxes[i])],
+                         givens[static_cast<qsizetype>(i)]);
+    }
+}
+
 inline QStringList BoxTexts(const Velmora& window) {
     QStringList texts;
     for (const QLineEdit* box : window.Text2) {
