@@ -18,6 +18,12 @@ class Writer {
         return QString::fromStdString(trapezoid::FormatReportNumber(value, given_.settings));
     }
 
+    // Two givens with their values: "основа a = 6 и бедро b = 5".
+    QString Two(const char* first, double x, const char* second, double y) const {
+        return QStringLiteral("%1 = %2 и %3 = %4")
+            .arg(QString::fromUtf8(first), (*this)(x), QString::fromUtf8(second), (*this)(y));
+    }
+
   private:
     const GivenValues& given_;
 };
@@ -70,13 +76,11 @@ QString RootCondition(Kind kind, const GivenValues& g) {
         case Kind::SBH:
             return LegShorterThanHeight(g, n);
         case Kind::PAB:
-            return PerimeterOutOfReach(
-                QStringLiteral("основа a = %1 и бедро b = %2").arg(n(g.a), n(g.b)),
-                QStringLiteral("P − 2·a − b"), (g.P - 2 * g.a) - g.b, g, n);
+            return PerimeterOutOfReach(n.Two("основа a", g.a, "бедро b", g.b),
+                                       QStringLiteral("P − 2·a − b"), (g.P - 2 * g.a) - g.b, g, n);
         case Kind::PBC:
-            return PerimeterOutOfReach(
-                QStringLiteral("бедро b = %1 и основа c = %2").arg(n(g.b), n(g.c)),
-                QStringLiteral("P − b − 2·c"), (g.P - g.b) - 2 * g.c, g, n);
+            return PerimeterOutOfReach(n.Two("бедро b", g.b, "основа c", g.c),
+                                       QStringLiteral("P − b − 2·c"), (g.P - g.b) - 2 * g.c, g, n);
         case Kind::SPH:
             return QStringLiteral(
                        "бедрото b = P − h − 2·S / h = %1, което остава от периметъра P = %2 при "
@@ -131,10 +135,6 @@ QString DivisorCondition(Kind kind, const GivenValues& g) {
 
 QString NotPositiveReason(Kind kind, int quantity, bool sign_dropped, const GivenValues& g) {
     const Writer n(g);
-    const auto base_and = [&](const char* other, double value) {
-        return QStringLiteral("основа a = %1 и %2 = %3")
-            .arg(n(g.a), QString::fromUtf8(other), n(value));
-    };
     switch (kind) {
         case Kind::ABC:
             if (quantity == H) {
@@ -148,12 +148,13 @@ QString NotPositiveReason(Kind kind, int quantity, bool sign_dropped, const Give
             if (quantity == C) {
                 return QStringLiteral(
                            "Бедрото b = %1 е твърде дълго за %2: трябва b < √(a² + h²) = %3.")
-                    .arg(n(g.b), base_and("височина h", g.h), n(Hypotenuse(g.a, g.h)));
+                    .arg(n(g.b), n.Two("основа a", g.a, "височина h", g.h),
+                         n(Hypotenuse(g.a, g.h)));
             }
             break;
         case Kind::PAB:
             if (quantity == C) {
-                return PerimeterTooSmall(base_and("бедро b", g.b),
+                return PerimeterTooSmall(n.Two("основа a", g.a, "бедро b", g.b),
                                          QStringLiteral("> a + b + √(b² − a²)"),
                                          g.a + g.b + LegFrom(g.b, g.a), g, n);
             }
@@ -164,28 +165,28 @@ QString NotPositiveReason(Kind kind, int quantity, bool sign_dropped, const Give
             break;
         case Kind::PAC:
             if (quantity == B || quantity == H) {
-                return PerimeterTooSmall(
-                    QStringLiteral("основи a = %1 и c = %2").arg(n(g.a), n(g.c)),
-                    QStringLiteral("> 2·max(a, c)"), 2 * std::max(g.a, g.c), g, n);
+                return PerimeterTooSmall(n.Two("основи a", g.a, "c", g.c),
+                                         QStringLiteral("> 2·max(a, c)"), 2 * std::max(g.a, g.c), g,
+                                         n);
             }
             break;
         case Kind::PAH:
             if (quantity == C && sign_dropped) {
                 return QStringLiteral(
                            "Периметърът P = %1 е твърде голям за %2: трябва P ≤ 2·(a + h) = %3.")
-                    .arg(n(g.P), base_and("височина h", g.h), n(2 * (g.a + g.h)));
+                    .arg(n(g.P), n.Two("основа a", g.a, "височина h", g.h), n(2 * (g.a + g.h)));
             }
             if (quantity == B || quantity == C) {
-                return PerimeterTooSmall(base_and("височина h", g.h),
+                return PerimeterTooSmall(n.Two("основа a", g.a, "височина h", g.h),
                                          QStringLiteral("> a + h + √(a² + h²)"),
                                          g.a + g.h + Hypotenuse(g.a, g.h), g, n);
             }
             break;
         case Kind::PBC:
             if (quantity == A) {
-                return PerimeterTooSmall(
-                    QStringLiteral("бедро b = %1 и основа c = %2").arg(n(g.b), n(g.c)),
-                    QStringLiteral("> b + c + √(b² − c²)"), g.b + g.c + LegFrom(g.b, g.c), g, n);
+                return PerimeterTooSmall(n.Two("бедро b", g.b, "основа c", g.c),
+                                         QStringLiteral("> b + c + √(b² − c²)"),
+                                         g.b + g.c + LegFrom(g.b, g.c), g, n);
             }
             if (quantity == H) {
                 return PerimeterTooSmall(QStringLiteral("основа c = %1").arg(n(g.c)),
@@ -194,41 +195,39 @@ QString NotPositiveReason(Kind kind, int quantity, bool sign_dropped, const Give
             break;
         case Kind::PBH:
             if (quantity == A || quantity == C) {
-                return PerimeterTooSmall(
-                    QStringLiteral("бедро b = %1 и височина h = %2").arg(n(g.b), n(g.h)),
-                    QStringLiteral("> b + h + √(b² − h²)"), g.b + g.h + LegFrom(g.b, g.h), g, n);
+                return PerimeterTooSmall(n.Two("бедро b", g.b, "височина h", g.h),
+                                         QStringLiteral("> b + h + √(b² − h²)"),
+                                         g.b + g.h + LegFrom(g.b, g.h), g, n);
             }
             break;
         case Kind::PCH:
             if (quantity == A || quantity == B) {
-                return PerimeterTooSmall(
-                    QStringLiteral("основа c = %1 и височина h = %2").arg(n(g.c), n(g.h)),
-                    QStringLiteral("> c + h + √(c² + h²)"), g.c + g.h + Hypotenuse(g.c, g.h), g, n);
+                return PerimeterTooSmall(n.Two("основа c", g.c, "височина h", g.h),
+                                         QStringLiteral("> c + h + √(c² + h²)"),
+                                         g.c + g.h + Hypotenuse(g.c, g.h), g, n);
             }
             break;
         case Kind::SAH:
             if (quantity == C) {
-                return AreaTooSmall(base_and("височина h", g.h), QStringLiteral("a·h / 2"),
-                                    g.a * g.h / 2, g, n);
+                return AreaTooSmall(n.Two("основа a", g.a, "височина h", g.h),
+                                    QStringLiteral("a·h / 2"), g.a * g.h / 2, g, n);
             }
             break;
         case Kind::SBH:
             if (quantity == C) {
-                return AreaTooSmall(
-                    QStringLiteral("бедро b = %1 и височина h = %2").arg(n(g.b), n(g.h)),
-                    QStringLiteral("h·√(b² − h²) / 2"), g.h * LegFrom(g.b, g.h) / 2, g, n);
+                return AreaTooSmall(n.Two("бедро b", g.b, "височина h", g.h),
+                                    QStringLiteral("h·√(b² − h²) / 2"), g.h * LegFrom(g.b, g.h) / 2,
+                                    g, n);
             }
             break;
         case Kind::SCH:
             if (quantity == A) {
-                return AreaTooSmall(
-                    QStringLiteral("основа c = %1 и височина h = %2").arg(n(g.c), n(g.h)),
-                    QStringLiteral("c·h / 2"), g.c * g.h / 2, g, n);
+                return AreaTooSmall(n.Two("основа c", g.c, "височина h", g.h),
+                                    QStringLiteral("c·h / 2"), g.c * g.h / 2, g, n);
             }
             break;
         case Kind::SPH: {
-            const QString others =
-                QStringLiteral("лице S = %1 и височина h = %2").arg(n(g.S), n(g.h));
+            const QString others = n.Two("лице S", g.S, "височина h", g.h);
             const double t = 2 * g.S / g.h;
             if (quantity == B) {
                 return PerimeterTooSmall(others, QStringLiteral("≥ 2·h + 2·S / h"), 2 * g.h + t, g,
