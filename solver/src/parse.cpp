@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "decimal.hpp"
+
 namespace trapezoid {
 namespace {
 
@@ -20,12 +22,18 @@ std::string RemoveBlanks(std::string_view text) {
 
 }  // namespace
 
-double ParseQuantityText(std::string_view text, const NumberSettings& settings) {
+QuantityReading ReadQuantityText(std::string_view text, const NumberSettings& settings) {
     const std::string compact = RemoveBlanks(text);
-    if (const auto regional = detail::ReadRegionalNumber(compact, settings)) {
-        return *regional;
+    if (auto regional = detail::ReadRegionalNumber(compact, settings)) {
+        const double value = detail::ReadDecimalNumber(*regional);
+        return {value, std::move(*regional), ""};
     }
-    return detail::ReadLeadingNumber(compact);
+    detail::LeadingNumber leading = detail::ReadLeadingNumber(compact);
+    return {leading.value, std::move(leading.decimal), compact.substr(leading.length)};
+}
+
+double ParseQuantityText(std::string_view text, const NumberSettings& settings) {
+    return ReadQuantityText(text, settings).value;
 }
 
 }  // namespace trapezoid

@@ -46,32 +46,35 @@ std::string OctalToHexadecimal(std::string_view octal) {
 // A radix integer is a two's complement value of the narrowest of 16 and 32
 // bits that holds it, so &HFFFF is -1 and &HFFFFFFFF is -1 too; a wider one
 // reads as its plain non-negative value.
-double ReadRadixInteger(std::string_view hex) {
+// The decimal of a radix integer is its value; one wider than 32 bits has
+// none.
+LeadingNumber ReadRadixInteger(std::string_view hex, std::size_t length) {
     hex.remove_prefix(std::min(hex.find_first_not_of('0'), hex.size()));
     if (hex.size() > 8) {
-        return ReadHexadecimalInteger(hex);
+        return {ReadHexadecimalInteger(hex), "", length};
     }
     std::uint32_t value = 0;
     for (const char ch : hex) {
         const char upper = (ch >= 'a' && ch <= 'f') ? static_cast<char>(ch - 'a' + 'A') : ch;
         value = value * 16 + static_cast<std::uint32_t>(kHexDigits.find(upper));
     }
-    if (value <= 0xFFFFU) {
-        return static_cast<std::int16_t>(value);
-    }
-    return static_cast<std::int32_t>(value);
+    const std::int32_t integer =
+        value <= 0xFFFFU ? static_cast<std::int16_t>(value) : static_cast<std::int32_t>(value);
+    return {static_cast<double>(integer), std::to_string(integer), length};
 }
 
 }  // namespace
 
-double ReadLeadingNumber(std::string_view text) {
+LeadingNumber ReadLeadingNumber(std::string_view text) {
     if (text.size() >= 2 && text[0] == '&') {
         const std::string_view digits = text.substr(2);
         if (text[1] == 'H' || text[1] == 'h') {
-            return ReadRadixInteger(LeadingRun(digits, IsHexDigit));
+            const std::string_view run = LeadingRun(digits, IsHexDigit);
+            return ReadRadixInteger(run, 2 + run.size());
         }
         if (text[1] == 'O' || text[1] == 'o') {
-            return ReadRadixInteger(OctalToHexadecimal(LeadingRun(digits, IsOctalDigit)));
+            const std::string_view run = LeadingRun(digits, IsOctalDigit);
+            return ReadRadixInteger(OctalToHexadecimal(run), 2 + run.size());
         }
     }
 
@@ -97,7 +100,7 @@ double ReadLeadingNumber(std::string_view text) {
         number += ch;
     }
     if (!has_digit) {
-        return 0.0;
+        return {0.0, "0", 0};
     }
 
     if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
@@ -111,9 +114,10 @@ double ReadLeadingNumber(std::string_view text) {
         }
         if (end > first_digit) {
             number += text.substr(pos, end - pos);
+            pos = end;
         }
     }
-    return ReadDecimalNumber(number);
+    return {ReadDecimalNumber(number), number, pos};
 }
 
 }  // namespace trapezoid::detail

@@ -66,7 +66,8 @@ std::optional<std::string> IntegerDigits(std::string_view integer, const NumberS
 
 }  // namespace
 
-std::optional<double> ReadRegionalNumber(std::string_view text, const NumberSettings& settings) {
+std::optional<std::string> ReadRegionalNumber(std::string_view text,
+                                              const NumberSettings& settings) {
     const std::string& decimal = settings.decimal_separator;
     if (decimal.empty()) {
         return std::nullopt;
@@ -104,7 +105,7 @@ std::optional<double> ReadRegionalNumber(std::string_view text, const NumberSett
         number += '.';
         number += fraction;
     }
-    return ReadDecimalNumber(number);
+    return number;
 }
 
 }  // namespace trapezoid::detail

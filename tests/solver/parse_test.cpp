@@ -146,6 +146,32 @@ TEST(ReadingRule, ReadsTheNegativeRegionalFormWithItsSign) {
     EXPECT_EQ(ParseQuantityText("(.25)", ParenthesesSettings()), -0.25);
 }
 
+TEST(ReadingRule, TellsTheDecimalItReadAndWhatItLeft) {
+    const struct {
+        std::string text;
+        NumberSettings settings;
+        std::string decimal, unread;
+    } cases[] = {
+        {"3,5", PlainSettings(), "3", ",5"},
+        {"3,5", CommaDecimalSettings(), "3.5", ""},
+        {"2,5см", CommaDecimalSettings(), "2", ",5см"},
+        {"1 2 abc", PlainSettings(), "12", "abc"},
+        {"-1.5E-2x", PlainSettings(), "-1.5E-2", "x"},
+        {"1e", PlainSettings(), "1", "e"},
+        {"&HFFz", PlainSettings(), "255", "z"},
+        {"&HFFFF", PlainSettings(), "-1", ""},
+        {"", PlainSettings(), "0", ""},
+        {"abc", PlainSettings(), "0", "abc"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE("text " + c.text);
+        const QuantityReading reading = ReadQuantityText(c.text, c.settings);
+        EXPECT_EQ(reading.decimal, c.decimal);
+        EXPECT_EQ(reading.unread, c.unread);
+        EXPECT_EQ(reading.value, ParseQuantityText(c.text, c.settings));
+    }
+}
+
 TEST(ReadingRule, ReportsOverflowForNumbersBeyondTheDoubleRange) {
     const std::string huge_grouped = [] {
         std::string text = "1";

@@ -116,6 +116,21 @@ class ArithmeticError : public std::runtime_error {
 // number beyond the range of a double.
 double ParseQuantityText(std::string_view text, const NumberSettings& settings);
 
+// What the reading of a box text takes from it.
+struct QuantityReading {
+    double value = 0.0;
+    // The number read, as the decimal it denotes: [-]digits[.digits][e[+-]digits]
+    // ("-12.5e3", "255" for &HFF), "0" when no digit leads; empty for a radix
+    // integer wider than 32 bits.
+    std::string decimal;
+    // What follows the number, blanks removed: ",5см" for "2,5см"; empty
+    // when the whole text was read.
+    std::string unread;
+};
+
+// ParseQuantityText, with the decimal it read and what it left.
+QuantityReading ReadQuantityText(std::string_view text, const NumberSettings& settings);
+
 // Writes a value with exactly seven decimals in the regional form.
 std::string FormatQuantityText(double value, const NumberSettings& settings);
 
