@@ -102,10 +102,16 @@ Surd Scale(const Surd& x, const Rational& k) {
 }
 
 // c·√r·√t = c·g·√(r/g · t/g) with g = gcd(r, t); square-free r and t leave a
-// square-free product.
+// square-free product. A root too large to have been split completely may
+// still hold a square, so such a product is split again.
 Surd RootTermProduct(const Rational& coefficient, const Integer& r, const Integer& t) {
     const Integer common = gcd(r, t);
-    return SurdArithmetic::Make(0, coefficient * common, (r / common) * (t / common));
+    const Integer product = (r / common) * (t / common);
+    if (r < kCompletelySplitBelow && t < kCompletelySplitBelow) {
+        return SurdArithmetic::Make(0, coefficient * common, product);
+    }
+    SquareSplit split = SplitSquare(product);
+    return SurdArithmetic::Make(0, coefficient * common * split.root, std::move(split.rest));
 }
 
 }  // namespace
