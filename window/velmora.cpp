@@ -14,6 +14,7 @@
 #include "fixed_colour_text.hpp"
 #include "kind_list.hpp"
 #include "number_settings.hpp"
+#include "read_only_text_view.hpp"
 #include "solid_button.hpp"
 #include "solve_message.hpp"
 #include "trapezoid_drawing.hpp"
@@ -141,8 +142,7 @@ void Velmora::CreateControls() {
 
     Text1[0] = new QPlainTextEdit(this);
     Text1[0]->setGeometry(kAssignmentBox);
-    Text1[0]->setReadOnly(true);
-    Text1[0]->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    MakeReadOnlyTextView(Text1[0]);
     Text1[0]->setFocusPolicy(Qt::StrongFocus);
     Text1[0]->setTabChangesFocus(true);
     Text1[0]->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
