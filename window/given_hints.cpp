@@ -38,7 +38,6 @@ GivenHints::GivenHints(const QuantityBoxes& boxes, QWidget* window)
       refusal_(new QLabel(window)),
       refusal_timer_(new QTimer(this)) {
     refusal_->setObjectName(QStringLiteral("refusalHint"));
-    refusal_->setWordWrap(true);
     refusal_->setFrameShape(QFrame::Box);
     refusal_->setMargin(kRefusalMargin);
     refusal_->setAutoFillBackground(true);
@@ -98,9 +97,13 @@ void GivenHints::ShowRefusal(QLineEdit* box, const QString& hint) {
     colours.setColor(QPalette::WindowText, QToolTip::palette().color(QPalette::ToolTipText));
     refusal_->setPalette(colours);
     refusal_->setText(hint);
-    const int frame = 2 * (refusal_->frameWidth() + kRefusalMargin);
-    const int width = std::min(refusal_->fontMetrics().horizontalAdvance(hint) + frame,
-                               window->width() - 2 * kRefusalMargin);
+    // One line where the window is wide enough, else wrapped to its width.
+    refusal_->setWordWrap(false);
+    refusal_->setMinimumSize(0, 0);
+    refusal_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    const int widest = window->width() - 2 * kRefusalMargin;
+    const int width = std::min(refusal_->sizeHint().width(), widest);
+    refusal_->setWordWrap(width == widest);
     refusal_->setFixedSize(width, refusal_->heightForWidth(width));
     const QPoint below = box->mapTo(window, QPoint(0, box->height()));
     refusal_->move(std::clamp(below.x(), kRefusalMargin, window->width() - width - kRefusalMargin),
