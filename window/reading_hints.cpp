@@ -12,14 +12,13 @@ QString FromUtf8(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// A number as the user writes it: the regional decimal separator and "−".
-QString UserNumber(QString number, const trapezoid::NumberSettings& settings) {
-    number.replace(QLatin1Char('.'), FromUtf8(settings.decimal_separator));
+QString WithMinusSign(QString number) {
     return number.replace(QLatin1Char('-'), QChar(0x2212));
 }
 
+// A value read, in the regional form.
 QString ReadNumber(double value, const trapezoid::NumberSettings& settings) {
-    return UserNumber(FromUtf8(trapezoid::FormatReportNumber(value, settings)), settings);
+    return WithMinusSign(FromUtf8(trapezoid::FormatReportNumber(value, settings)));
 }
 
 QString SeparatorName(const QString& separator) {
@@ -56,7 +55,7 @@ MeantNumber Meant(const trapezoid::QuantityReading& reading,
     if (const auto parts = fraction.match(unread);
         parts.hasMatch() && whole.match(decimal).hasMatch()) {
         const QString regional = FromUtf8(settings.decimal_separator);
-        return {UserNumber(decimal, settings) + regional + parts.captured(2), parts.captured(1),
+        return {WithMinusSign(decimal) + regional + parts.captured(2), parts.captured(1),
                 parts.captured(3)};
     }
     return {ReadNumber(reading.value, settings), QString(), unread};
@@ -115,17 +114,17 @@ QString RefusedHint(std::string_view text, const trapezoid::NumberSettings& sett
     if (typed == 0) {
         return kPositiveNumber + QStringLiteral(" (полето е празно)");
     }
+    const QString advice = SeparatorAdvice(Meant(reading, settings), settings);
+    QString hint = kPositiveNumber;
     if (reading.unread.size() == typed) {
-        return kPositiveNumber + QStringLiteral(" („%1“ не е число)").arg(FromUtf8(reading.unread));
+        hint += QStringLiteral(" („%1“ не е число)").arg(FromUtf8(reading.unread));
+    } else if (reading.unread.empty()) {
+        hint += QStringLiteral(" (прочетено: %1)").arg(ReadNumber(reading.value, settings));
+    } else {
+        hint += QStringLiteral(" (прочетено: %1; %2)")
+                    .arg(ReadNumber(reading.value, settings), Unread(reading));
     }
-    QString hint = kPositiveNumber +
-                   QStringLiteral(" (прочетено: %1").arg(ReadNumber(reading.value, settings));
-    if (reading.unread.empty()) {
-        return hint + u')';
-    }
-    hint += QStringLiteral("; %1)").arg(Unread(reading));
-    if (const QString advice = SeparatorAdvice(Meant(reading, settings), settings);
-        !advice.isEmpty()) {
+    if (!advice.isEmpty()) {
         hint += QStringLiteral(". ") + advice;
     }
     return hint;
