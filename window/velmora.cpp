@@ -12,11 +12,13 @@
 #include "box_explanation.hpp"
 #include "burger_icon.hpp"
 #include "fixed_colour_text.hpp"
+#include "given_hints.hpp"
 #include "kind_list.hpp"
 #include "number_settings.hpp"
 #include "read_only_text_view.hpp"
 #include "solid_button.hpp"
 #include "solve_message.hpp"
+#include "stale_results.hpp"
 #include "trapezoid_drawing.hpp"
 #include "typing_limit.hpp"
 #include "window_accessibility.hpp"
@@ -83,6 +85,10 @@ Velmora::Velmora(SettingsSource settings, QWidget* parent)
     setFixedSize(kClientSize);
 
     CreateControls();
+    // Wired after the boxes' explanations, which an edit drops first.
+    stale_results_ = new StaleResults(Text2, Text1[0], this);
+    connect(stale_results_, &StaleResults::changed, this, &Velmora::staleResultsChanged);
+    given_hints_ = new GivenHints(Text2, this);
     SetFocusOrder();
     Text1[0]->setFocus();
     Form_Load();
@@ -188,6 +194,8 @@ void Velmora::Command1_Click(qint16 Index) {
 }
 
 void Velmora::ApplyKindSelection() {
+    stale_results_->Forget();
+    given_hints_->Forget();
     for (std::size_t i = 0; i < trapezoid::kQuantityCount; ++i) {
         Check1[i]->setEnabled(false);
         Check1[i]->setChecked(false);
@@ -205,6 +213,8 @@ void Velmora::ApplyKindSelection() {
 }
 
 void Velmora::ClearSizes() {
+    stale_results_->Forget();
+    given_hints_->Forget();
     for (QLineEdit* box : Text2) {
         SetProgramText(box, QString());
     }
@@ -240,4 +250,10 @@ void Velmora::SolveTrapezoid() {
         case trapezoid::SolveOutcome::Status::Unchanged:
             break;  // nothing changes, silently
     }
+    stale_results_->AfterSolve(outcome, given, settings);
+    given_hints_->AfterSolve(outcome.status, given, texts, settings);
+}
+
+QString Velmora::StaleResultsNote() const {
+    return stale_results_->Note();
 }

@@ -10,6 +10,7 @@
 
 #include "trapezoid/solver.hpp"
 
+class GivenHints;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -17,6 +18,7 @@ class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
+class StaleResults;
 class TrapezoidPicture;
 
 // The font of the window's texts: the serif family at 12 pt.
@@ -50,9 +52,19 @@ class Velmora : public QWidget {
     void ClearSizes();
     void SolveTrapezoid();
 
+    // "Стойност от предишното изчисление (...). Натиснете „Изчисли“." while
+    // the result boxes hold results of earlier givens; empty otherwise.
+    QString StaleResultsNote() const;
+
+  signals:
+    // The result boxes came to hold, or no longer hold, results of earlier givens.
+    void staleResultsChanged();
+
   private:
     void CreateControls();
     void SetFocusOrder();
 
     SettingsSource settings_;
+    StaleResults* stale_results_ = nullptr;
+    GivenHints* given_hints_ = nullptr;
 };
