@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <boost/multiprecision/cpp_bin_float.hpp>
+#include <cmath>
 
 #include "surd_internal.hpp"
 
@@ -35,69 +36,120 @@ int Surd::Sign() const {
                                                                                      : root_sign;
 }
 
+namespace {
+
+// q as a double when its numerator and denominator are exact doubles: then
+// one division rounds once.
+std::optional<double> ShortRatio(const Rational& q) {
+    constexpr long long kExactLimit = 1LL << 53;
+    const Integer& top = numerator(q);
+    const Integer& bottom = denominator(q);
+    if (top <= -kExactLimit || top >= kExactLimit || bottom >= kExactLimit) {
+        return std::nullopt;
+    }
+    return static_cast<double>(top.convert_to<long long>()) /
+           static_cast<double>(bottom.convert_to<long long>());
+}
+
+}  // namespace
+
 double Surd::ToDouble() const {
     if (IsRational()) {
         return rational_.convert_to<double>();  // correctly rounded
+    }
+    const bool same_signs = rational_.sign() * coefficient_.sign() >= 0;
+    // x + y√r = (x² − y²r) / (x − y√r) where the signs differ: no digits cancel.
+    const Rational norm =
+        same_signs
+            ? Rational(0)
+            : Rational(rational_ * rational_ - coefficient_ * coefficient_ * Rational(radicand_));
+    const auto x = ShortRatio(rational_);
+    const auto y = ShortRatio(coefficient_);
+    const auto root = ShortRatio(radicand_);
+    if (x && y && root) {  // a few roundings of a double each: a few ulps
+        const double root_term = *y * std::sqrt(*root);
+        return same_signs ? *x + root_term : norm.convert_to<double>() / (*x - root_term);
     }
     using Float = boost::multiprecision::cpp_bin_float_50;
     const auto to_float = [](const Rational& q) -> Float {
         return Float(numerator(q)) / Float(denominator(q));
     };
     const Float root_term = to_float(coefficient_) * sqrt(Float(radicand_));
-    if (rational_.sign() * coefficient_.sign() >= 0) {
-        return Float(to_float(rational_) + root_term).convert_to<double>();
-    }
-    // x + y√r = (x² − y²r) / (x − y√r): no digits cancel.
-    const Rational norm = rational_ * rational_ - coefficient_ * coefficient_ * Rational(radicand_);
-    return Float(to_float(norm) / (to_float(rational_) - root_term)).convert_to<double>();
+    const Float value = same_signs ? Float(to_float(rational_) + root_term)
+                                   : Float(to_float(norm) / (to_float(rational_) - root_term));
+    return value.convert_to<double>();
 }
 
 namespace {
 
 // The one root two values can share, if any.
-std::optional<Integer> SharedRadicand(const Surd& x, const Surd& y) {
+const Integer* SharedRadicand(const Surd& x, const Surd& y) {
     if (x.IsRational()) {
-        return y.Radicand();
+        return &y.Radicand();
     }
     if (y.IsRational() || x.Radicand() == y.Radicand()) {
-        return x.Radicand();
+        return &x.Radicand();
     }
-    return std::nullopt;
+    return nullptr;
 }
 
-bool IsRootTerm(const Surd& x) {
-    return !x.IsRational() && x.RationalPart() == 0;
+// x·k for a rational k.
+Surd Scale(const Surd& x, const Rational& k) {
+    if (x.IsRational()) {
+        return Surd(x.RationalPart() * k);
+    }
+    return SurdArithmetic::Make(x.RationalPart() * k, x.RootCoefficient() * k, x.Radicand());
 }
 
 // c·√r·√t = c·g·√(r/g · t/g) with g = gcd(r, t); square-free r and t leave a
-// square-free product.
+// square-free product. A root too large to have been split completely may
+// still hold a square, so such a product is split again.
 Surd RootTermProduct(const Rational& coefficient, const Integer& r, const Integer& t) {
     const Integer common = gcd(r, t);
-    return SurdArithmetic::Make(0, coefficient * common, (r / common) * (t / common));
+    const Integer product = (r / common) * (t / common);
+    if (r < kCompletelySplitBelow && t < kCompletelySplitBelow) {
+        return SurdArithmetic::Make(0, coefficient * common, product);
+    }
+    SquareSplit split = SplitSquare(product);
+    return SurdArithmetic::Make(0, coefficient * common * split.root, std::move(split.rest));
 }
 
 }  // namespace
 
-std::optional<Surd> Add(const Surd& x, const Surd& y) {
-    const auto radicand = SharedRadicand(x, y);
-    if (!radicand) {
+// Sum or difference, part by part; rationals skip the empty root parts.
+template <typename Operation>
+std::optional<Surd> Combine(const Surd& x, const Surd& y, Operation operation) {
+    if (x.IsRational() && y.IsRational()) {
+        return Surd(operation(x.RationalPart(), y.RationalPart()));
+    }
+    const Integer* radicand = SharedRadicand(x, y);
+    if (radicand == nullptr) {
         return std::nullopt;
     }
-    return SurdArithmetic::Make(x.RationalPart() + y.RationalPart(),
-                                x.RootCoefficient() + y.RootCoefficient(), *radicand);
+    return SurdArithmetic::Make(operation(x.RationalPart(), y.RationalPart()),
+                                operation(x.RootCoefficient(), y.RootCoefficient()), *radicand);
+}
+
+std::optional<Surd> Add(const Surd& x, const Surd& y) {
+    return Combine(x, y, [](const Rational& a, const Rational& b) -> Rational { return a + b; });
 }
 
 std::optional<Surd> Subtract(const Surd& x, const Surd& y) {
-    return Add(x, Negate(y));
+    return Combine(x, y, [](const Rational& a, const Rational& b) -> Rational { return a - b; });
 }
 
 std::optional<Surd> Multiply(const Surd& x, const Surd& y) {
-    if (IsRootTerm(x) && IsRootTerm(y)) {
+    if (y.IsRational()) {
+        return Scale(x, y.RationalPart());
+    }
+    if (x.IsRational()) {
+        return Scale(y, x.RationalPart());
+    }
+    if (x.RationalPart() == 0 && y.RationalPart() == 0) {
         return RootTermProduct(x.RootCoefficient() * y.RootCoefficient(), x.Radicand(),
                                y.Radicand());
     }
-    const auto radicand = SharedRadicand(x, y);
-    if (!radicand) {
+    if (x.Radicand() != y.Radicand()) {
         return std::nullopt;
     }
     // (a + b√r)(c + d√r) = ac + bd·r + (ad + bc)√r
@@ -105,7 +157,8 @@ std::optional<Surd> Multiply(const Surd& x, const Surd& y) {
     const Rational& b = x.RootCoefficient();
     const Rational& c = y.RationalPart();
     const Rational& d = y.RootCoefficient();
-    return SurdArithmetic::Make(a * c + b * d * Rational(*radicand), a * d + b * c, *radicand);
+    return SurdArithmetic::Make(a * c + b * d * Rational(x.Radicand()), a * d + b * c,
+                                x.Radicand());
 }
 
 std::optional<Surd> Divide(const Surd& x, const Surd& y) {
@@ -113,10 +166,9 @@ std::optional<Surd> Divide(const Surd& x, const Surd& y) {
         return std::nullopt;
     }
     if (y.IsRational()) {
-        return SurdArithmetic::Make(x.RationalPart() / y.RationalPart(),
-                                    x.RootCoefficient() / y.RationalPart(), x.Radicand());
+        return Scale(x, 1 / y.RationalPart());
     }
-    if (IsRootTerm(y) && (x.IsRational() ? x.RationalPart() == 0 : IsRootTerm(x))) {
+    if (y.RationalPart() == 0 && x.RationalPart() == 0) {
         // b√r / (d√t) = b√r·√t / (d·t)
         return RootTermProduct(x.RootCoefficient() / (y.RootCoefficient() * Rational(y.Radicand())),
                                x.Radicand(), y.Radicand());

@@ -15,8 +15,11 @@ struct SurdArithmetic {
     }
 };
 
+// Every integer below this is split into its square and square-free parts.
+constexpr long long kCompletelySplitBelow = 1'000'000'000'000;
+
 // n = root² · rest for n > 0. The rest is square-free whenever n is below
-// 10^12, and for most larger n.
+// kCompletelySplitBelow, and for most larger n; it is never a square above 1.
 struct SquareSplit {
     Integer root;
     Integer rest;

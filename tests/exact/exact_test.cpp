@@ -60,6 +60,8 @@ const ExactCase kCases[] = {
      std::sqrt(14.0) - 2},
     {"BothNegative", [] { return N("-2") - Root("14"); }, "−2 − √14", Shape::RootSum,
      -2 - std::sqrt(14.0)},
+    {"TinyAndLong", [] { return N("1e-20") * Root("2") - N("3e-20"); },
+     "(√2 − 3)/100000000000000000000", Shape::RootSum, (std::sqrt(2.0) - 3) * 1e-20},
     {"DecimalRationalPart", [] { return N("4.5e0") + N(".3E1") + Root("3"); }, "7,5 + √3",
      Shape::RootSum, 7.5 + std::sqrt(3.0)},
     {"NegativeDecimal", [] { return N("-2.5E-1"); }, "−0,25", Shape::Decimal, -0.25},
