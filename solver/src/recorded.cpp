@@ -45,25 +45,30 @@ Recorded Recorded::Given(StepRecorder& recorder, std::string_view symbol, const 
     return Leaf(&recorder, symbol, value, GivenSubstitution(recorder.writer(), value));
 }
 
-SolveStep Recorded::StepText(std::string_view name) const {
+SolveStep Recorded::StepText(std::string_view name, const std::optional<ExactForm>& form) const {
     SolveStep step{std::string(name), std::string(name) + " = " + letters_ + " = " + numbers_,
                    uses_};
     if (!fault_) {
-        step.text += " " + recorder_->writer().Ending(value_);
+        step.text += " " + recorder_->writer().Ending(value_, form);
     }
     return step;
+}
+
+Recorded Recorded::Substituted(std::string_view name, const std::optional<ExactForm>& form) const {
+    return Leaf(recorder_, name, value_, SubstitutionOf(recorder_->writer(), value_, form));
 }
 
 Recorded Recorded::Named(std::string_view name) const {
     if (recorder_ == nullptr) {
         return *this;  // constants only: nothing to describe
     }
-    const std::size_t index = recorder_->Add(StepText(name));
     if (fault_) {
-        recorder_->MarkFailed(index);
+        recorder_->MarkFailed(recorder_->Add(StepText(name, std::nullopt)));
         throw ArithmeticError(*fault_);
     }
-    Recorded named = Leaf(recorder_, name, value_, SubstitutionOf(recorder_->writer(), value_));
+    const std::optional<ExactForm> form = recorder_->writer().Exact(value_);
+    const std::size_t index = recorder_->Add(StepText(name, form));
+    Recorded named = Substituted(name, form);
     named.uses_ = {index};
     named.step_ = index;
     return named;
@@ -73,9 +78,10 @@ Recorded Recorded::NamedInSecond(std::string_view name) const {
     if (fault_) {
         throw ArithmeticError(*fault_);
     }
-    recorder_->AddSecond(StepText(name));
+    const std::optional<ExactForm> form = recorder_->writer().Exact(value_);
+    recorder_->AddSecond(StepText(name, form));
     // Only the shared steps count as uses.
-    Recorded named = Leaf(recorder_, name, value_, SubstitutionOf(recorder_->writer(), value_));
+    Recorded named = Substituted(name, form);
     named.uses_ = uses_;
     return named;
 }

@@ -78,7 +78,9 @@ class Recorded {
     static Recorded Unary(const Recorded& x, Binding binding, std::string letters,
                           std::string numbers, const DualValue& value);
     // "name = letters = numbers", and how the value follows unless it faulted.
-    SolveStep StepText(std::string_view name) const;
+    SolveStep StepText(std::string_view name, const std::optional<ExactForm>& form) const;
+    // This value under its name, put into later formulas by its written form.
+    Recorded Substituted(std::string_view name, const std::optional<ExactForm>& form) const;
     Recorded WithFault(std::optional<ArithmeticFault> fault) const;
 
     StepRecorder* recorder_ = nullptr;

@@ -25,21 +25,9 @@ DualValue Hypotenuse(const DualValue& x, const DualValue& y) {
     return DualValue::Root(sum, std::sqrt(sum.value()));
 }
 
-// The angles whose tangent h/m decides them exactly, in degrees.
-struct SpecialAngle {
-    int degrees;
-    exact::Surd tangent;
-};
-
-std::vector<SpecialAngle> SpecialAngles() {
-    const exact::Surd root3 = *exact::SquareRoot(3);
-    const exact::Surd third_of_root3 = *exact::Divide(root3, 3);
-    return {{30, third_of_root3},        {45, 1},   {60, root3},
-            {120, exact::Negate(root3)}, {135, -1}, {150, exact::Negate(third_of_root3)}};
-}
-
-// ∠ABC in whole degrees when it is one of the special angles, decided
-// exactly: 90° for m = 0, else by the tangent h/m.
+// ∠ABC in whole degrees when it is 30°, 45°, 60°, 90°, 120°, 135° or 150°,
+// decided exactly: 90° for m = 0, else by the tangent h/m, which is then ±1,
+// ±√3 or ±√3/3.
 std::optional<int> SpecialAngleABC(const DualValue& h, const DualValue& m) {
     if (!h.exact() || !m.exact()) {
         return std::nullopt;
@@ -51,14 +39,18 @@ std::optional<int> SpecialAngleABC(const DualValue& h, const DualValue& m) {
     if (!tangent) {
         return std::nullopt;
     }
-    static const std::vector<SpecialAngle> kSpecial = SpecialAngles();
-    for (const SpecialAngle& angle : kSpecial) {
-        const auto difference = exact::Subtract(*tangent, angle.tangent);
-        if (difference && difference->Sign() == 0) {
-            return angle.degrees;
-        }
+    const bool obtuse = tangent->Sign() < 0;
+    int acute = 0;
+    if (tangent->IsRational() && abs(tangent->RationalPart()) == 1) {
+        acute = 45;
+    } else if (tangent->RationalPart() == 0 && tangent->Radicand() == 3) {
+        const exact::Rational coefficient = abs(tangent->RootCoefficient());
+        acute = coefficient == 1 ? 60 : coefficient == exact::Rational(1, 3) ? 30 : 0;
     }
-    return std::nullopt;
+    if (acute == 0) {
+        return std::nullopt;
+    }
+    return obtuse ? 180 - acute : acute;
 }
 
 // "33°33′26″" from whole seconds of arc.

@@ -70,11 +70,19 @@ std::string Written(const SolvedValues& solved, std::size_t index, const ValueWr
     if (solved.given[index]) {
         return writer.Given(value);
     }
-    std::string ending = writer.Ending(value);
+    std::string ending = writer.Ending(value, solved.forms[index]);
     return ending.rfind("= ", 0) == 0 ? ending.substr(2) : ending;
 }
 
 }  // namespace
+
+void WriteForms(SolvedValues& solved, const ValueWriter& writer) {
+    for (std::size_t i = 0; i < kQuantityCount; ++i) {
+        if (!solved.given[i]) {
+            solved.forms[i] = writer.Exact(solved.values[i]);
+        }
+    }
+}
 
 std::string GivenLine(int kind, const std::array<std::string, kQuantityCount>& texts,
                       const ValueWriter& writer) {
@@ -117,7 +125,8 @@ std::string AnswerLine(const SolvedValues& solved, const ValueWriter& writer) {
     std::vector<std::string> answers;
     for (std::size_t i = 0; i < kQuantityCount; ++i) {
         if (!solved.given[i]) {
-            answers.push_back(std::string(Symbol(i)) + " " + writer.Ending(solved.values[i]));
+            answers.push_back(std::string(Symbol(i)) + " " +
+                              writer.Ending(solved.values[i], solved.forms[i]));
         }
     }
     return "Отговор: " + Joined(answers, "; ");
@@ -132,8 +141,8 @@ SolvedFigure FigureOf(const SolvedValues& solved, const ValueWriter& writer, std
         std::string exact;
         if (solved.given[i]) {
             exact = writer.Given(solved.values[i]);
-        } else if (const auto form = writer.Exact(solved.values[i])) {
-            exact = *form;
+        } else if (const auto& form = solved.forms[i]) {
+            exact = form->text;
         }
         if (exact::CodePoints(exact) <= kLongestLabel) {
             figure.exact[i] = exact;

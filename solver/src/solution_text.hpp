@@ -19,7 +19,12 @@ namespace trapezoid::detail {
 struct SolvedValues {
     std::array<DualValue, kQuantityCount> values;
     std::array<bool, kQuantityCount> given{};
+    // The exact forms of the computed quantities, once WriteForms has run.
+    std::array<std::optional<ExactForm>, kQuantityCount> forms;
 };
+
+// Works out the exact forms of the computed quantities.
+void WriteForms(SolvedValues& solved, const ValueWriter& writer);
 
 // "Дадено: a = 10; b = 6; c = 5", the givens of `kind` as the decimals their
 // boxes denote.

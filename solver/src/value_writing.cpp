@@ -88,7 +88,7 @@ std::string ValueWriter::Decimal(double value, int decimals) const {
     return negative ? std::string(kMinus) + text : text;
 }
 
-std::optional<std::string> ValueWriter::Exact(const DualValue& value) const {
+std::optional<ExactForm> ValueWriter::Exact(const DualValue& value) const {
     if (!value.exact()) {
         return std::nullopt;
     }
@@ -96,26 +96,32 @@ std::optional<std::string> ValueWriter::Exact(const DualValue& value) const {
     if (exact::CodePoints(text) > kLongestShownForm) {
         return std::nullopt;
     }
-    return text;
+    return ExactForm{std::move(text), exact::ShapeOf(*value.exact())};
 }
 
-std::string ValueWriter::Ending(const DualValue& value) const {
+std::string ValueWriter::Ending(const DualValue& value,
+                                const std::optional<ExactForm>& form) const {
     const std::string approximate = "≈ " + Decimal(value.value(), approximate_decimals_);
-    const std::optional<std::string> exact = Exact(value);
-    if (!exact) {
+    if (!form) {
         return approximate;
     }
-    switch (exact::ShapeOf(*value.exact())) {
+    switch (form->shape) {
         case exact::Shape::Integer:
         case exact::Shape::Decimal:
-            return "= " + *exact;
+            return "= " + form->text;
         default:
-            return "= " + *exact + " " + approximate;
+            return "= " + form->text + " " + approximate;
     }
 }
 
 std::string ValueWriter::Given(const DualValue& value) const {
-    if (value.exact() && value.exact()->IsRational()) {
+    if (value.exact() && value.exact()->IsInteger()) {
+        const exact::Rational& integer = value.exact()->RationalPart();
+        const std::string digits = exact::Integer(abs(numerator(integer))).str();
+        if (digits.size() <= kLongestShownForm) {
+            return integer < 0 ? std::string(kMinus) + digits : digits;
+        }
+    } else if (value.exact() && value.exact()->IsRational()) {
         if (auto decimals =
                 AllDecimals(value.exact()->RationalPart(), settings_.decimal_separator)) {
             return *decimals;
@@ -124,32 +130,33 @@ std::string ValueWriter::Given(const DualValue& value) const {
     return ReportForm(value.value(), settings_);  // too many digits to show
 }
 
-Substitution SubstitutionOf(const ValueWriter& writer, const DualValue& value) {
-    const std::optional<std::string> exact = writer.Exact(value);
-    if (!exact) {
+Substitution SubstitutionOf(const ValueWriter& writer, const DualValue& value,
+                            const std::optional<ExactForm>& form) {
+    if (!form) {
         std::string decimal = writer.Decimal(value.value());
         if (decimal == "0" && value.value() != 0.0) {
             decimal = ReportForm(value.value(), writer.settings());  // too small for 7 decimals
         }
         return StartsWith(decimal, kMinus) ? Parenthesized(decimal) : Substitution{decimal};
     }
-    if (StartsWith(*exact, kMinus)) {
-        return Parenthesized(*exact);
+    const std::string& text = form->text;
+    if (StartsWith(text, kMinus)) {
+        return Parenthesized(text);
     }
-    switch (exact::ShapeOf(*value.exact())) {
+    switch (form->shape) {
         case exact::Shape::Integer:
         case exact::Shape::Decimal:
-            return {*exact};
+            return {text};
         case exact::Shape::Fraction:
-            return {*exact, true};
+            return {text, true};
         case exact::Shape::RootTerm:
             // "√11" stands alone; "2√6" and "√11/2" are products.
-            return {*exact, !StartsWith(*exact, "√") || exact->find('/') != std::string::npos};
+            return {text, !StartsWith(text, "√") || text.find('/') != std::string::npos};
         case exact::Shape::RootSum:
             break;
     }
     // "(10 − √14)/2" is a fraction, even when negative; "21 + √11" and "√14 − 6" are sums.
-    return StartsWith(*exact, "(") ? Substitution{*exact, true} : Parenthesized(*exact);
+    return StartsWith(text, "(") ? Substitution{text, true} : Parenthesized(text);
 }
 
 Substitution GivenSubstitution(const ValueWriter& writer, const DualValue& value) {

@@ -14,6 +14,12 @@ namespace trapezoid::detail {
 // Longest exact form that is shown; a longer one is shown by its decimals.
 inline constexpr std::size_t kLongestShownForm = 24;
 
+// An exact written form with its shape, worked out once for all that writes the value.
+struct ExactForm {
+    std::string text;
+    exact::Shape shape;
+};
+
 class ValueWriter {
   public:
     // `approximate_decimals` (0 to 7): the decimals written after "≈".
@@ -28,11 +34,12 @@ class ValueWriter {
 
     // The exact written form, when there is one of at most kLongestShownForm
     // code points.
-    std::optional<std::string> Exact(const DualValue& value) const;
+    std::optional<ExactForm> Exact(const DualValue& value) const;
 
     // How a value follows its formula: "= 5", "= √11 ≈ 3,3166248" (an
     // irrational value or a fraction), "≈ 3,3166248" (no exact form).
-    std::string Ending(const DualValue& value) const;
+    std::string Ending(const DualValue& value, const std::optional<ExactForm>& form) const;
+    std::string Ending(const DualValue& value) const { return Ending(value, Exact(value)); }
 
     // A given as the decimal it is ("4,5", "0,12345678"), never a fraction;
     // with 15 significant digits when that is too long to show ("1E-200").
@@ -53,7 +60,8 @@ struct Substitution {
     bool fraction = false;
 };
 
-Substitution SubstitutionOf(const ValueWriter& writer, const DualValue& value);
+Substitution SubstitutionOf(const ValueWriter& writer, const DualValue& value,
+                            const std::optional<ExactForm>& form);
 Substitution GivenSubstitution(const ValueWriter& writer, const DualValue& value);
 
 }  // namespace trapezoid::detail

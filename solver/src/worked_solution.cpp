@@ -35,7 +35,8 @@ class SolutionWriter {
     }
 
     // Отговор and Още of one trapezoid, and its figure.
-    void Results(const SolvedValues& solved, std::string_view heading) {
+    void Results(SolvedValues solved, std::string_view heading) {
+        detail::WriteForms(solved, writer_);
         Line(detail::AnswerLine(solved, writer_));
         Line(detail::MoreLine(solved, writer_));
         solution_.figures.push_back(detail::FigureOf(solved, writer_, std::string(heading)));
