@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "recorded.hpp"
 
-#include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include "checked.hpp"
 
@@ -11,11 +11,15 @@ namespace {
 
 constexpr std::string_view kMinus = "−";
 
-std::vector<std::size_t> Union(const std::vector<std::size_t>& x,
-                               const std::vector<std::size_t>& y) {
-    std::vector<std::size_t> both;
-    std::set_union(x.begin(), x.end(), y.begin(), y.end(), std::back_inserter(both));
-    return both;
+// The indices of the set bits, ascending.
+std::vector<std::size_t> Indices(std::uint64_t bits) {
+    std::vector<std::size_t> indices;
+    for (std::size_t i = 0; bits != 0; ++i, bits >>= 1) {
+        if ((bits & 1) != 0) {
+            indices.push_back(i);
+        }
+    }
+    return indices;
 }
 
 }  // namespace
@@ -47,7 +51,7 @@ Recorded Recorded::Given(StepRecorder& recorder, std::string_view symbol, const 
 
 SolveStep Recorded::StepText(std::string_view name, const std::optional<ExactForm>& form) const {
     SolveStep step{std::string(name), std::string(name) + " = " + letters_ + " = " + numbers_,
-                   uses_};
+                   Indices(uses_)};
     if (!fault_) {
         step.text += " " + recorder_->writer().Ending(value_, form);
     }
@@ -69,7 +73,7 @@ Recorded Recorded::Named(std::string_view name) const {
     const std::optional<ExactForm> form = recorder_->writer().Exact(value_);
     const std::size_t index = recorder_->Add(StepText(name, form));
     Recorded named = Substituted(name, form);
-    named.uses_ = {index};
+    named.uses_ = std::uint64_t{1} << index;
     named.step_ = index;
     return named;
 }
@@ -114,7 +118,7 @@ Recorded Recorded::Binary(const Recorded& x, std::string_view sign, Binding bind
     result.value_ = value;
     result.fault_ = x.fault_ ? x.fault_ : y.fault_;
     result.binding_ = binding;
-    result.uses_ = Union(x.uses_, y.uses_);
+    result.uses_ = x.uses_ | y.uses_;
     const auto right = static_cast<Binding>(static_cast<int>(binding) + 1);
     result.letters_ =
         Wrapped(x.letters_, x, binding) + std::string(sign) + Wrapped(y.letters_, y, right);

@@ -4,6 +4,7 @@
 // records it as a step.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -90,7 +91,7 @@ class Recorded {
     std::string numbers_;
     bool numbers_fraction_ = false;  // numbers_ is a fraction or a product with a root
     Binding binding_ = Binding::Atom;
-    std::vector<std::size_t> uses_;
+    std::uint64_t uses_ = 0;  // the steps used, one bit each (a kind has fewer than 64)
     std::optional<std::size_t> step_;
 };
 
