@@ -16,58 +16,39 @@
 namespace trapezoid::test {
 
 // The operations for each number type; an exact one that cannot be done throws.
-inline double Plus(double x, double y) {
-    return x + y;
-}
-inline double Minus(double x, double y) {
-    return x - y;
-}
-inline double Times(double x, double y) {
-    return x * y;
-}
-inline double Over(double x, double y) {
-    return x / y;
-}
-inline double Root(double x) {
-    return std::sqrt(x);
-}
-inline double Negative(double x) {
-    return -x;
-}
-inline double NumberFrom(const std::string& plain, double*) {
-    return std::stod(plain);
-}
+template <class Number>
+struct NumberOps;
 
-inline exact::Surd Done(std::optional<exact::Surd> result) {
-    if (!result) {
-        throw std::invalid_argument("no exact result");
+template <>
+struct NumberOps<double> {
+    static double Plus(double x, double y) { return x + y; }
+    static double Minus(double x, double y) { return x - y; }
+    static double Times(double x, double y) { return x * y; }
+    static double Over(double x, double y) { return x / y; }
+    static double Root(double x) { return std::sqrt(x); }
+    static double Negative(double x) { return -x; }
+    static double From(const std::string& plain) { return std::stod(plain); }
+};
+
+template <>
+struct NumberOps<exact::Surd> {
+    using Surd = exact::Surd;
+    static Surd Done(std::optional<Surd> result) {
+        return result ? *result : throw std::invalid_argument("no exact result");
     }
-    return *result;
-}
-inline exact::Surd Plus(const exact::Surd& x, const exact::Surd& y) {
-    return Done(exact::Add(x, y));
-}
-inline exact::Surd Minus(const exact::Surd& x, const exact::Surd& y) {
-    return Done(exact::Subtract(x, y));
-}
-inline exact::Surd Times(const exact::Surd& x, const exact::Surd& y) {
-    return Done(exact::Multiply(x, y));
-}
-inline exact::Surd Over(const exact::Surd& x, const exact::Surd& y) {
-    return Done(exact::Divide(x, y));
-}
-inline exact::Surd Root(const exact::Surd& x) {
-    return Done(exact::SquareRoot(x));
-}
-inline exact::Surd Negative(const exact::Surd& x) {
-    return exact::Negate(x);
-}
-inline exact::Surd NumberFrom(const std::string& plain, exact::Surd*) {
-    return Done(exact::Surd::FromDecimal(plain));
-}
+    static Surd Plus(const Surd& x, const Surd& y) { return Done(exact::Add(x, y)); }
+    static Surd Minus(const Surd& x, const Surd& y) { return Done(exact::Subtract(x, y)); }
+    static Surd Times(const Surd& x, const Surd& y) { return Done(exact::Multiply(x, y)); }
+    static Surd Over(const Surd& x, const Surd& y) { return Done(exact::Divide(x, y)); }
+    static Surd Root(const Surd& x) { return Done(exact::SquareRoot(x)); }
+    static Surd Negative(const Surd& x) { return exact::Negate(x); }
+    static Surd From(const std::string& plain) { return Done(Surd::FromDecimal(plain)); }
+};
 
 template <class Number>
 class StepEvaluator {
+    using Ops = NumberOps<Number>;
+
   public:
     using Names = std::map<std::string, Number>;
 
@@ -104,9 +85,9 @@ class StepEvaluator {
         Number value = Product();
         while (true) {
             if (Take("+")) {
-                value = Plus(value, Product());
+                value = Ops::Plus(value, Product());
             } else if (Take("−")) {
-                value = Minus(value, Product());
+                value = Ops::Minus(value, Product());
             } else {
                 return value;
             }
@@ -117,9 +98,9 @@ class StepEvaluator {
         Number value = Factor();
         while (true) {
             if (Take("·")) {
-                value = Times(value, Factor());
+                value = Ops::Times(value, Factor());
             } else if (Take("/")) {
-                value = Over(value, Factor());
+                value = Ops::Over(value, Factor());
             } else {
                 return value;
             }
@@ -128,15 +109,15 @@ class StepEvaluator {
 
     Number Factor() {
         if (Take("−")) {
-            return Negative(Factor());
+            return Ops::Negative(Factor());
         }
         Number value = Primary();
         // A written form's coefficient stands right before its root: "15√11".
         while (rest_.substr(0, 3) == "√" && rest_.substr(0, 4) != "√(") {
-            value = Times(value, Primary());
+            value = Ops::Times(value, Primary());
         }
         while (Take("²")) {
-            value = Times(value, value);
+            value = Ops::Times(value, value);
         }
         return value;
     }
@@ -145,10 +126,10 @@ class StepEvaluator {
         if (Take("√(")) {
             const Number radicand = Sum();
             Expect(")");
-            return Root(radicand);
+            return Ops::Root(radicand);
         }
         if (Take("√")) {
-            return Root(Digits());
+            return Ops::Root(Digits());
         }
         if (Take("(")) {
             const Number value = Sum();
@@ -173,7 +154,7 @@ class StepEvaluator {
             plain += ch == ',' ? '.' : ch == 'E' ? 'e' : ch;
             rest_.remove_prefix(1);
         }
-        return NumberFrom(plain, static_cast<Number*>(nullptr));
+        return Ops::From(plain);
     }
 
     Number Name() {
