@@ -59,7 +59,10 @@ SolveStep Recorded::StepText(std::string_view name, const std::optional<ExactFor
 }
 
 Recorded Recorded::Substituted(std::string_view name, const std::optional<ExactForm>& form) const {
-    return Leaf(recorder_, name, value_, SubstitutionOf(recorder_->writer(), value_, form));
+    Recorded named =
+        Leaf(recorder_, name, value_, SubstitutionOf(recorder_->writer(), value_, form));
+    named.form_ = form;
+    return named;
 }
 
 Recorded Recorded::Named(std::string_view name) const {
@@ -139,6 +142,7 @@ Recorded Recorded::Unary(const Recorded& x, Binding binding, std::string letters
     result.numbers_ = std::move(numbers);
     result.numbers_fraction_ = false;
     result.step_.reset();
+    result.form_.reset();
     return result;
 }
 

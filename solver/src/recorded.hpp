@@ -48,6 +48,8 @@ class Recorded {
 
     double value() const { return value_.value(); }
     const DualValue& dual() const { return value_; }
+    // The exact written form that naming this value worked out, if it was named.
+    const std::optional<std::optional<ExactForm>>& form() const { return form_; }
     // The step that named this value, if any.
     std::optional<std::size_t> step() const { return step_; }
 
@@ -86,6 +88,7 @@ class Recorded {
 
     StepRecorder* recorder_ = nullptr;
     DualValue value_;
+    std::optional<std::optional<ExactForm>> form_;
     std::optional<ArithmeticFault> fault_;
     std::string letters_;
     std::string numbers_;

@@ -18,9 +18,9 @@ DualValue Square(const DualValue& x) {
     return DualValue::Product(x, x, x.value() * x.value());
 }
 
-// √(x² + y²), a diagonal.
-DualValue Hypotenuse(const DualValue& x, const DualValue& y) {
-    const DualValue xx = Square(x), yy = Square(y);
+// √(x² + yy), a diagonal, with the square yy worked out once for both.
+DualValue Hypotenuse(const DualValue& x, const DualValue& yy) {
+    const DualValue xx = Square(x);
     const DualValue sum = DualValue::Sum(xx, yy, xx.value() + yy.value());
     return DualValue::Root(sum, std::sqrt(sum.value()));
 }
@@ -78,10 +78,11 @@ std::string Angles(const DualValue& h, const DualValue& m) {
 
 std::string MoreLine(const SolvedValues& solved, const ValueWriter& writer) {
     const auto& v = solved.values;
+    const DualValue hh = Square(v[H]);
     const DualValue bases = DualValue::Sum(v[A], v[C], v[A].value() + v[C].value());
     const std::pair<std::string_view, DualValue> lengths[] = {
-        {"диагонал AC", Hypotenuse(v[C], v[H])},
-        {"диагонал BD", Hypotenuse(v[A], v[H])},
+        {"диагонал AC", Hypotenuse(v[C], hh)},
+        {"диагонал BD", Hypotenuse(v[A], hh)},
         {"средна основа",
          DualValue::Quotient(bases, DualValue(2.0, exact::Surd(2)), bases.value() / 2)},
     };

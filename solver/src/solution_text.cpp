@@ -78,8 +78,9 @@ std::string Written(const SolvedValues& solved, std::size_t index, const ValueWr
 
 void WriteForms(SolvedValues& solved, const ValueWriter& writer) {
     for (std::size_t i = 0; i < kQuantityCount; ++i) {
-        if (!solved.given[i]) {
+        if (!solved.given[i] && !solved.written[i]) {
             solved.forms[i] = writer.Exact(solved.values[i]);
+            solved.written[i] = true;
         }
     }
 }

@@ -19,11 +19,13 @@ namespace trapezoid::detail {
 struct SolvedValues {
     std::array<DualValue, kQuantityCount> values;
     std::array<bool, kQuantityCount> given{};
-    // The exact forms of the computed quantities, once WriteForms has run.
+    // The exact forms of the computed quantities, once WriteForms has run
+    // (or their steps worked them out).
     std::array<std::optional<ExactForm>, kQuantityCount> forms;
+    std::array<bool, kQuantityCount> written{};  // forms[i] is worked out
 };
 
-// Works out the exact forms of the computed quantities.
+// Works out the exact forms of the computed quantities not yet worked out.
 void WriteForms(SolvedValues& solved, const ValueWriter& writer);
 
 // "Дадено: a = 10; b = 6; c = 5", the givens of `kind` as the decimals their

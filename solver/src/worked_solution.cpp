@@ -55,6 +55,10 @@ SolvedValues FirstSolved(int kind, const detail::BranchResult<detail::Recorded>&
     for (std::size_t i = 0; i < kQuantityCount; ++i) {
         solved.values[i] = values[i]->dual();
         solved.given[i] = IsGiven(kind, static_cast<int>(i));
+        if (values[i]->form()) {
+            solved.forms[i] = *values[i]->form();
+            solved.written[i] = true;
+        }
     }
     return solved;
 }
@@ -63,9 +67,11 @@ SolvedValues SecondSolved(const SolvedValues& first,
                           const detail::SecondSolution<detail::Recorded>& second) {
     using namespace QuantityIndex;
     SolvedValues solved = first;
-    solved.values[A] = second.a.dual();
-    solved.values[H] = second.h.dual();
-    solved.values[S] = second.S.dual();
+    for (const auto& [index, value] : {std::pair{A, &second.a}, {H, &second.h}, {S, &second.S}}) {
+        solved.values[index] = value->dual();
+        solved.written[index] = value->form().has_value();
+        solved.forms[index] = solved.written[index] ? *value->form() : std::nullopt;
+    }
     return solved;
 }
 
