@@ -63,12 +63,27 @@ std::string DegreesMinutesSeconds(long long seconds) {
 // "∠ABC = 60°; ∠BCD = 120°" or "∠ABC ≈ 33°33′26″; ∠BCD ≈ 146°26′34″". ∠ABC is
 // the angle of the slanted leg with the long base: arctg(h/m), 90° for
 // m = 0 and obtuse for m < 0 (c longer than a).
-std::string Angles(const DualValue& h, const DualValue& m) {
-    if (const auto degrees = SpecialAngleABC(h, m)) {
-        return "∠ABC = " + std::to_string(*degrees) +
-               "°; ∠BCD = " + std::to_string(180 - *degrees) + "°";
+// True when the angle in degrees is near one of the special angles: only then
+// can the exact values make it one.
+bool NearSpecialAngle(double degrees) {
+    constexpr double kNear = 1e-4;
+    for (const double special : {30.0, 45.0, 60.0, 90.0, 120.0, 135.0, 150.0}) {
+        if (std::abs(degrees - special) < kNear) {
+            return true;
+        }
     }
-    const double abc = std::atan2(h.value(), m.value()) * 180.0 / std::numbers::pi;
+    return false;
+}
+
+std::string Angles(const DualValue& a, const DualValue& c, const DualValue& h) {
+    const double m = a.value() - c.value();
+    const double abc = std::atan2(h.value(), m) * 180.0 / std::numbers::pi;
+    if (NearSpecialAngle(abc)) {
+        if (const auto degrees = SpecialAngleABC(h, DualValue::Difference(a, c, m))) {
+            return "∠ABC = " + std::to_string(*degrees) +
+                   "°; ∠BCD = " + std::to_string(180 - *degrees) + "°";
+        }
+    }
     const auto seconds = std::llround(abc * kSecondsInDegree);
     return "∠ABC ≈ " + DegreesMinutesSeconds(seconds) + "; ∠BCD ≈ " +
            DegreesMinutesSeconds(kStraightAngle - seconds);
@@ -92,8 +107,7 @@ std::string MoreLine(const SolvedValues& solved, const ValueWriter& writer) {
             line += std::string(name) + " " + writer.Ending(length) + "; ";
         }
     }
-    const DualValue m = DualValue::Difference(v[A], v[C], v[A].value() - v[C].value());
-    return line + Angles(v[H], m);
+    return line + Angles(v[A], v[C], v[H]);
 }
 
 }  // namespace trapezoid::detail

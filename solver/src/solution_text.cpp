@@ -141,7 +141,7 @@ SolvedFigure FigureOf(const SolvedValues& solved, const ValueWriter& writer, std
         figure.written[i] = Written(solved, i, writer);
         std::string exact;
         if (solved.given[i]) {
-            exact = writer.Given(solved.values[i]);
+            exact = figure.written[i];
         } else if (const auto& form = solved.forms[i]) {
             exact = form->text;
         }

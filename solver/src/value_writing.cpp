@@ -18,10 +18,9 @@ bool StartsWith(std::string_view text, std::string_view start) {
 // The places of a rational whose denominator is 2^i·5^j: max(i, j).
 std::optional<unsigned> TerminatingPlaces(const exact::Rational& q) {
     exact::Integer rest = denominator(q);
-    unsigned twos = 0, fives = 0;
-    for (; rest % 2 == 0; rest /= 2) {
-        ++twos;
-    }
+    const unsigned twos = rest == 1 ? 0 : lsb(rest);
+    rest >>= twos;
+    unsigned fives = 0;
     for (; rest % 5 == 0; rest /= 5) {
         ++fives;
     }
