@@ -8,6 +8,7 @@
 #include <array>
 #include <functional>
 
+#include "solve_request.hpp"
 #include "trapezoid/solver.hpp"
 
 class QCheckBox;
@@ -17,6 +18,7 @@ class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
+class SolutionMenu;
 class TrapezoidPicture;
 
 // The font of the window's texts: the serif family at 12 pt.
@@ -50,9 +52,20 @@ class Velmora : public QWidget {
     void ClearSizes();
     void SolveTrapezoid();
 
+    // The 481 × 424 area below the menu bar that holds the controls.
+    QWidget* ClientArea() const { return client_area_; }
+    // The menu bar's commands and the solution window behind them.
+    SolutionMenu* Menu() const { return solution_menu_; }
+
+  signals:
+    // Every solve, also one that writes nothing: what its worked solution needs.
+    void solved(const SolveRequest& request);
+
   private:
     void CreateControls();
     void SetFocusOrder();
 
     SettingsSource settings_;
+    QWidget* client_area_ = nullptr;
+    SolutionMenu* solution_menu_ = nullptr;
 };
