@@ -11,6 +11,7 @@
 #include <QSplitter>
 #include <QVBoxLayout>
 
+#include "read_only_text_view.hpp"
 #include "solution_drawing.hpp"
 
 namespace {
@@ -60,13 +61,10 @@ SolutionWindow::SolutionWindow(const QList<QAction*>& shared_actions, QWidget* m
 
     drawing_ = new SolutionDrawing(this);
     text_ = new QPlainTextEdit(this);
-    text_->setReadOnly(true);
-    text_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    MakeReadOnlyTextView(text_);
     text_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     text_->setAccessibleName(QStringLiteral("Решение"));
     text_->setPlainText(kBeforeFirstSolve);
-    // TODO(freeze): call the one drag-freeze fix for read-only text views here
-    // once it is on main.
 
     auto* splitter = new QSplitter(Qt::Vertical, this);
     splitter->addWidget(drawing_);

@@ -16,6 +16,7 @@
 #include "fixed_colour_text.hpp"
 #include "kind_list.hpp"
 #include "number_settings.hpp"
+#include "read_only_text_view.hpp"
 #include "solid_button.hpp"
 #include "solution_menu.hpp"
 #include "solve_message.hpp"
@@ -157,8 +158,7 @@ void Velmora::CreateControls() {
 
     Text1[0] = new QPlainTextEdit(area);
     Text1[0]->setGeometry(kAssignmentBox);
-    Text1[0]->setReadOnly(true);
-    Text1[0]->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    MakeReadOnlyTextView(Text1[0]);
     Text1[0]->setFocusPolicy(Qt::StrongFocus);
     Text1[0]->setTabChangesFocus(true);
     Text1[0]->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
