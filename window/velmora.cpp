@@ -95,6 +95,7 @@ Velmora::Velmora(SettingsSource settings, QWidget* parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->setMenuBar(solution_menu_->MenuBar());
     layout->addWidget(client_area_);
+    layout->activate();  // fixes the size now, before the platform window exists
     connect(this, &Velmora::solved, solution_menu_, &SolutionMenu::TakeSolve);
 
     CreateControls();
