@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A small evaluator for the formulas of the steps: numbers in the report's
-// form (either decimal separator, the minus "−"), letters looked up by name,
-// "+", "−", "·", "/", "²", "√(…)" and parentheses, with the usual precedence.
+// A small evaluator for the formulas of the steps: numbers (either decimal
+// separator, the minus "−"), letters looked up by name, "+", "−", "·", "/",
+// "²", "√(…)", written forms ("15√11/2", "(10 − √14)/2") and parentheses,
+// with the usual precedence. In doubles, or exactly in exact::Surd.
 #pragma once
 
 #include <cmath>
@@ -10,16 +11,70 @@
 #include <string>
 #include <string_view>
 
+#include "exact/surd.hpp"
+
 namespace trapezoid::test {
 
+// The operations for each number type; an exact one that cannot be done throws.
+inline double Plus(double x, double y) {
+    return x + y;
+}
+inline double Minus(double x, double y) {
+    return x - y;
+}
+inline double Times(double x, double y) {
+    return x * y;
+}
+inline double Over(double x, double y) {
+    return x / y;
+}
+inline double Root(double x) {
+    return std::sqrt(x);
+}
+inline double Negative(double x) {
+    return -x;
+}
+inline double NumberFrom(const std::string& plain, double*) {
+    return std::stod(plain);
+}
+
+inline exact::Surd Done(std::optional<exact::Surd> result) {
+    if (!result) {
+        throw std::invalid_argument("no exact result");
+    }
+    return *result;
+}
+inline exact::Surd Plus(const exact::Surd& x, const exact::Surd& y) {
+    return Done(exact::Add(x, y));
+}
+inline exact::Surd Minus(const exact::Surd& x, const exact::Surd& y) {
+    return Done(exact::Subtract(x, y));
+}
+inline exact::Surd Times(const exact::Surd& x, const exact::Surd& y) {
+    return Done(exact::Multiply(x, y));
+}
+inline exact::Surd Over(const exact::Surd& x, const exact::Surd& y) {
+    return Done(exact::Divide(x, y));
+}
+inline exact::Surd Root(const exact::Surd& x) {
+    return Done(exact::SquareRoot(x));
+}
+inline exact::Surd Negative(const exact::Surd& x) {
+    return exact::Negate(x);
+}
+inline exact::Surd NumberFrom(const std::string& plain, exact::Surd*) {
+    return Done(exact::Surd::FromDecimal(plain));
+}
+
+template <class Number>
 class StepEvaluator {
   public:
-    using Names = std::map<std::string, double>;
+    using Names = std::map<std::string, Number>;
 
     // The value of `formula`; throws std::invalid_argument for text it cannot read.
-    static double Evaluate(std::string_view formula, const Names& names) {
+    static Number Evaluate(std::string_view formula, const Names& names = {}) {
         StepEvaluator evaluator(formula, names);
-        const double value = evaluator.Sum();
+        const Number value = evaluator.Sum();
         evaluator.SkipBlanks();
         if (!evaluator.rest_.empty()) {
             throw std::invalid_argument("unread: " + std::string(evaluator.rest_));
@@ -45,74 +100,83 @@ class StepEvaluator {
         return true;
     }
 
-    double Sum() {
-        double value = Product();
+    Number Sum() {
+        Number value = Product();
         while (true) {
             if (Take("+")) {
-                value += Product();
+                value = Plus(value, Product());
             } else if (Take("−")) {
-                value -= Product();
+                value = Minus(value, Product());
             } else {
                 return value;
             }
         }
     }
 
-    double Product() {
-        double value = Factor();
+    Number Product() {
+        Number value = Factor();
         while (true) {
             if (Take("·")) {
-                value *= Factor();
+                value = Times(value, Factor());
             } else if (Take("/")) {
-                value /= Factor();
+                value = Over(value, Factor());
             } else {
                 return value;
             }
         }
     }
 
-    double Factor() {
+    Number Factor() {
         if (Take("−")) {
-            return -Factor();
+            return Negative(Factor());
         }
-        double value = Primary();
+        Number value = Primary();
+        // A written form's coefficient stands right before its root: "15√11".
+        while (rest_.substr(0, 3) == "√" && rest_.substr(0, 4) != "√(") {
+            value = Times(value, Primary());
+        }
         while (Take("²")) {
-            value *= value;
+            value = Times(value, value);
         }
         return value;
     }
 
-    double Primary() {
+    Number Primary() {
         if (Take("√(")) {
-            const double radicand = Sum();
+            const Number radicand = Sum();
             Expect(")");
-            return std::sqrt(radicand);
+            return Root(radicand);
+        }
+        if (Take("√")) {
+            return Root(Digits());
         }
         if (Take("(")) {
-            const double value = Sum();
+            const Number value = Sum();
             Expect(")");
             return value;
         }
         SkipBlanks();
         if (!rest_.empty() && std::isdigit(static_cast<unsigned char>(rest_.front()))) {
-            return Number();
+            return Digits();
         }
         return Name();
     }
 
-    double Number() {
+    Number Digits() {
         std::string plain;
         while (!rest_.empty() &&
                (std::isdigit(static_cast<unsigned char>(rest_.front())) || rest_.front() == '.' ||
                 rest_.front() == ',' || rest_.front() == 'E' ||
-                (plain.back() == 'E' && (rest_.front() == '+' || rest_.front() == '-')))) {
-            plain += rest_.front() == ',' ? '.' : rest_.front();
+                (!plain.empty() && plain.back() == 'e' &&
+                 (rest_.front() == '+' || rest_.front() == '-')))) {
+            const char ch = rest_.front();
+            plain += ch == ',' ? '.' : ch == 'E' ? 'e' : ch;
             rest_.remove_prefix(1);
         }
-        return std::stod(plain);
+        return NumberFrom(plain, static_cast<Number*>(nullptr));
     }
 
-    double Name() {
+    Number Name() {
         if (rest_.empty() || !std::isalpha(static_cast<unsigned char>(rest_.front()))) {
             throw std::invalid_argument("no name at: " + std::string(rest_));
         }
