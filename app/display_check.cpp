@@ -55,8 +55,15 @@ bool XDisplayReachable() {
 
 }  // namespace
 
-bool DisplayReachable() {
-    const std::string_view platform = Environment("QT_QPA_PLATFORM");
+bool DisplayReachable(int argc, char** argv) {
+    // "-platform NAME" (or "--platform NAME") overrides QT_QPA_PLATFORM, as in Qt.
+    std::string_view platform = Environment("QT_QPA_PLATFORM");
+    for (int i = 1; i + 1 < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "-platform" || argument == "--platform") {
+            platform = argv[i + 1];
+        }
+    }
     if (platform.starts_with("xcb")) {
         return XDisplayReachable();
     }

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "burger_icon.hpp"
+#include "command_line.hpp"
 #include "display_check.hpp"
 #include "toolkit_translation.hpp"
 #include "velmora.hpp"
@@ -45,7 +46,12 @@ void ReleaseHeldMessages() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (!DisplayReachable()) {
+    // Options of our own (and unknown "--" options) run in the console; the
+    // toolkit's own options ("-platform", "--style") are left to the window.
+    if (argc > 1 && WantsCommandLine({argv + 1, argv + argc})) {
+        return RunCommandLine(argc, argv);
+    }
+    if (!DisplayReachable(argc, argv)) {
         std::fputs(kNoDisplayLine, stderr);
         return EXIT_FAILURE;
     }

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The command line: solving one trapezoid in a console, with no window and
+// no display. Callable from any main() before a Qt application exists.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "trapezoid/solver.hpp"
+
+enum class CommandLineAction { Solve, Help, Version, Error };
+
+// What the arguments ask for.
+struct CommandLine {
+    CommandLineAction action = CommandLineAction::Error;
+    std::string error;  // Error: one Bulgarian line, without the program's name
+
+    // Solve: the kind the three names form, its given-marks and the texts as
+    // the boxes would hold them.
+    int kind = -1;
+    std::array<bool, trapezoid::kQuantityCount> given{};
+    std::array<std::string, trapezoid::kQuantityCount> texts;
+};
+
+// True when the arguments (without the program's name) are for the command
+// line rather than the window: one of its options is there, or an option
+// starting with "--" that is not the toolkit's own ("--platform", "--style").
+bool WantsCommandLine(const std::vector<std::string_view>& arguments);
+
+// Reads the arguments (without the program's name). Values are read as a box
+// reads them under `settings`, but the whole value must be a number above 0.
+CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments,
+                             const trapezoid::NumberSettings& settings);
+
+// Runs the command line: prints the worked solution, the help or the
+// version on standard output, or one line on standard error. Returns the
+// exit status: 0 solved, 1 no trapezoid or a fault, 2 a bad argument.
+int RunCommandLine(int argc, char** argv);

@@ -1,0 +1,112 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Running the command line: the help, the version and the worked solution.
+#include <cstdio>
+#include <string>
+
+#include "command_line.hpp"
+#include "number_settings.hpp"
+#include "trapezoid/worked_solution.hpp"
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+#ifndef TRAPEZOID_VERSION
+#define TRAPEZOID_VERSION "unknown"
+#endif
+
+namespace {
+
+// The name the program was started by, for its messages.
+std::string ProgramName(const char* argv0) {
+    std::string name = argv0 != nullptr ? argv0 : "";
+    name = name.substr(name.find_last_of("/\\") + 1);
+    if (name.size() > 4 && name.ends_with(".exe")) {
+        name.resize(name.size() - 4);
+    }
+    return name.empty() ? "trapezoid-calculator" : name;
+}
+
+std::string HelpText(const std::string& program) {
+    return "Употреба: " + program +
+           " [ОПЦИЯ]...\n"
+           "  или:     " +
+           program +
+           " --solve ИМЕ=СТОЙНОСТ ИМЕ=СТОЙНОСТ ИМЕ=СТОЙНОСТ\n"
+           "Решава правоъгълен трапец ABCD по три от шестте му размера.\n"
+           "Без аргументи отваря прозореца на калкулатора.\n"
+           "\n"
+           "  --solve ИМЕ=СТОЙНОСТ...  пресмята останалите три величини и извежда\n"
+           "                           решението на стандартния изход\n"
+           "  -h, --help               извежда тази помощ и излиза\n"
+           "      --version            извежда версията и излиза\n"
+           "\n"
+           "Величините (малките и главните букви се различават):\n"
+           "  a  по-голямата основа AB      b  бедрото BC\n"
+           "  c  по-малката основа DC       h  височината AD\n"
+           "  P  периметърът                S  лицето\n"
+           "Дават се точно три, в произволен ред, които образуват вид задача:\n"
+           "  a,b,c  a,b,h  a,c,h  b,c,h  P,a,b  P,a,c  P,a,h  P,b,c\n"
+           "  P,b,h  P,c,h  S,a,c  S,a,h  S,b,h  S,c,h  S,P,h\n"
+           "Стойността се чете като в полетата на прозореца, но цялата трябва да е\n"
+           "число, по-голямо от 0: 4.5 или 4,5 при десетична запетая, 1e3, &HFF.\n"
+           "Числата се извеждат в регионалния формат на потребителя.\n"
+           "\n"
+           "Изходен код:\n"
+           "  0  решението е изведено\n"
+           "  1  няма трапец с тези размери или числата не могат да се пресметнат\n"
+           "  2  грешен аргумент\n"
+           "\n"
+           "Пример:\n"
+           "  " +
+           program + " --solve a=10 b=6 c=5\n";
+}
+
+std::string VersionText(const std::string& program) {
+    return program +
+           " " TRAPEZOID_VERSION
+           "\n"
+           "Copyright (C) 2026 Trapezoid calculator developers\n"
+           "Лиценз GPLv3+: GNU GPL версия 3 или по-нова <https://gnu.org/licenses/gpl.html>.\n"
+           "Това е свободен софтуер: можете да го променяте и разпространявате.\n"
+           "НЯМА НИКАКВИ ГАРАНЦИИ, доколкото позволява законът.\n";
+}
+
+void Write(std::FILE* stream, const std::string& text) {
+    std::fwrite(text.data(), 1, text.size(), stream);
+    std::fflush(stream);
+}
+
+}  // namespace
+
+int RunCommandLine(int argc, char** argv) {
+#ifdef _WIN32
+    SetConsoleOutputCP(CP_UTF8);  // the texts are UTF-8
+#endif
+    const std::string program = ProgramName(argc > 0 ? argv[0] : nullptr);
+    const std::vector<std::string_view> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
+    const trapezoid::NumberSettings settings = SystemNumberSettings();
+    const CommandLine command = ParseCommandLine(arguments, settings);
+    switch (command.action) {
+        case CommandLineAction::Help:
+            Write(stdout, HelpText(program));
+            return 0;
+        case CommandLineAction::Version:
+            Write(stdout, VersionText(program));
+            return 0;
+        case CommandLineAction::Solve: {
+            const trapezoid::WorkedSolution solution = trapezoid::BuildWorkedSolution(
+                command.kind, command.given, command.texts, settings);
+            std::string text = solution.text;
+            if (!text.ends_with('\n')) {
+                text += '\n';
+            }
+            Write(stdout, text);
+            return solution.solved ? 0 : 1;
+        }
+        case CommandLineAction::Error:
+            break;
+    }
+    Write(stderr, program + ": " + command.error + "\n");
+    return 2;
+}

@@ -1,0 +1,60 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Runs the command line with no display in the Bulgarian locale and checks
+# the exit code of each case and one line of its output: the solution on the
+# standard output, or exactly one line on the error output.
+# Variables: PROGRAM, VERSION.
+cmake_minimum_required(VERSION 3.25)
+set(environment --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM
+                LC_ALL=bg_BG.UTF-8)
+# exit code | text the output holds | arguments
+set(cases
+    "0|3,3166248|--solve a=10 b=6 c=5"
+    "0|4,5|--solve S=18 P=18 h=4,5"
+    "0|Употреба:|--help"
+    "0|${VERSION}|--version"
+    "1||--solve a=6 b=3 c=3"
+    "2|дадена е 1 величина|--solve a=1"
+    "2|„x“|--solve a=x b=2 c=1"
+    "2|„6cm“|--solve a=6cm b=5 h=4"
+    "2|„0“|--solve a=0 b=5 h=4"
+    "2|дадени са 4 величини|--solve a=1 b=2 P=3 S=4"
+    "2|дадена два пъти|--solve a=1 b=2 a=3"
+    "2|S,P,h|--solve a=1 b=2 S=3"
+    "2|„A“|--solve A=1 b=2 c=3"
+    "2|„--frobnicate“|--frobnicate"
+    "2|след --solve|a=10 b=6 c=5"
+    # The toolkit's own options are the window's: here it finds no display.
+    "1|no display|-style fusion")
+foreach(case IN LISTS cases)
+    string(REPLACE "|" ";" fields "${case}")
+    list(GET fields 0 expected_code)
+    list(GET fields 1 needle)
+    list(GET fields 2 argument_text)
+    separate_arguments(arguments UNIX_COMMAND "${argument_text}")
+    execute_process(
+        COMMAND ${CMAKE_COMMAND} -E env ${environment} ${PROGRAM} ${arguments}
+        RESULT_VARIABLE code
+        OUTPUT_VARIABLE output
+        ERROR_VARIABLE errors
+        TIMEOUT 30)
+    set(where "'${argument_text}': exit ${code}\nout: ${output}\nerr: ${errors}")
+    if(NOT code STREQUAL expected_code)
+        message(SEND_ERROR "expected exit ${expected_code} for ${where}")
+    endif()
+    if(code STREQUAL "0" OR (code STREQUAL "1" AND errors STREQUAL ""))
+        set(shown "${output}")
+        if(NOT errors STREQUAL "")
+            message(SEND_ERROR "expected no error output for ${where}")
+        endif()
+    else()
+        set(shown "${errors}")
+        string(REGEX MATCHALL "\n" line_ends "${errors}")
+        list(LENGTH line_ends line_count)
+        if(NOT line_count EQUAL 1 OR NOT output STREQUAL "")
+            message(SEND_ERROR "expected one error line and no output for ${where}")
+        endif()
+    endif()
+    if(shown STREQUAL "" OR (needle AND NOT shown MATCHES "${needle}"))
+        message(SEND_ERROR "expected '${needle}' in the output for ${where}")
+    endif()
+endforeach()
