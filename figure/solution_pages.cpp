@@ -22,6 +22,7 @@ constexpr double kHeadingSize = 16;
 constexpr double kTextSize = 11;
 constexpr double kFigureTextSize = 10;
 constexpr double kFigureHeight = 230;
+constexpr double kNoFigureHeight = 40;
 constexpr double kSpacing = 12;
 constexpr int kPdfResolution = 300;
 
@@ -91,7 +92,9 @@ void PaintSolutionPages(QPagedPaintDevice& device, const trapezoid::WorkedSoluti
     PageWriter page(device, painter);
     page.Paragraph(QStringLiteral("Правоъгълен трапец — решение"), PageFont(kHeadingSize, true));
     page.Take(kSpacing);
-    const QRectF figure_area(0, page.Take(kFigureHeight), page.Width(), kFigureHeight);
+    // Without a figure, its place holds only the line that says why.
+    const double figure_height = solution.figures.empty() ? kNoFigureHeight : kFigureHeight;
+    const QRectF figure_area(0, page.Take(figure_height), page.Width(), figure_height);
     PaintSolutionFigure(painter, figure_area, solution, decimal_separator,
                         PageFont(kFigureTextSize), {Qt::black, Qt::darkGray});
     page.Take(kSpacing);
