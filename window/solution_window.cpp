@@ -18,6 +18,7 @@ namespace {
 
 // Fits a 1366 × 768 screen with the main window beside it.
 constexpr QSize kFirstSize{820, 640};
+constexpr int kFirstDrawingHeight = 270;
 constexpr int kSpacingBesideMain = 8;
 constexpr int kMostDecimals = 7;
 
@@ -70,8 +71,9 @@ SolutionWindow::SolutionWindow(const QList<QAction*>& shared_actions, QWidget* m
     splitter->addWidget(drawing_);
     splitter->addWidget(text_);
     splitter->setChildrenCollapsible(false);
-    splitter->setStretchFactor(0, 1);
-    splitter->setStretchFactor(1, 1);
+    splitter->setStretchFactor(0, 2);
+    splitter->setStretchFactor(1, 3);
+    splitter->setSizes({kFirstDrawingHeight, kFirstSize.height() - kFirstDrawingHeight});
 
     auto* options = new QHBoxLayout;
     options->addWidget(decimals_label);

@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QSpinBox>
 
+#include "solution_drawing.hpp"
 #include "solution_menu.hpp"
 #include "solution_window.hpp"
 #include "window_fixture.hpp"
@@ -76,6 +77,9 @@ class SolutionWindowTest : public QObject {
 
         Solve(*window_, trapezoid::Kind::ABC, {"10", "6", "5"});
         QCOMPARE(solution->ShownText(), WorkedText(trapezoid::Kind::ABC, {"10", "6", "5"}));
+        QCOMPARE(solution->Drawing()->accessibleDescription(),
+                 QStringLiteral("Правоъгълен трапец с основи a = 10 и c = 5, височина h = √11 ≈ "
+                                "3.3166248, бедро b = 6"));
         solution->DecimalsBox()->setValue(2);
         QCOMPARE(solution->ShownText(), WorkedText(trapezoid::Kind::ABC, {"10", "6", "5"}, 2));
         // A solve that writes nothing is shown too.
