@@ -135,7 +135,10 @@ void SolutionMenu::SaveAsPdf() {
     if (!latest_) {
         return;
     }
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!QDir(documents).exists()) {
+        documents = QDir::homePath();
+    }
     QString path = QFileDialog::getSaveFileName(
         DialogParent(), QStringLiteral("Запази като PDF"),
         QDir(documents).filePath(QStringLiteral("решение.pdf")), QStringLiteral("PDF (*.pdf)"));
