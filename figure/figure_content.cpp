@@ -40,25 +40,25 @@ QString ShortForm(const std::string& exact, double value, const QString& decimal
     return text;
 }
 
-std::vector<TrapezoidSpec> FigureSpecs(const trapezoid::WorkedSolution& solution,
-                                       const QString& decimal_separator) {
-    std::vector<TrapezoidSpec> specs;
+std::vector<DrawnTrapezoid> TrapezoidsToDraw(const trapezoid::WorkedSolution& solution,
+                                             const QString& decimal_separator) {
+    std::vector<DrawnTrapezoid> trapezoids;
     for (const trapezoid::SolvedFigure& figure : solution.figures) {
-        TrapezoidSpec spec;
-        spec.a = figure.lengths[0];
-        spec.b = figure.lengths[1];
-        spec.c = figure.lengths[2];
-        spec.h = figure.lengths[3];
-        for (std::size_t i = 0; i < spec.side_labels.size(); ++i) {
+        DrawnTrapezoid drawn;
+        drawn.a = figure.lengths[0];
+        drawn.b = figure.lengths[1];
+        drawn.c = figure.lengths[2];
+        drawn.h = figure.lengths[3];
+        for (std::size_t i = 0; i < drawn.side_labels.size(); ++i) {
             const QString value = ShortForm(figure.exact[i], figure.lengths[i], decimal_separator);
             const bool exact = value == FromUtf8(figure.exact[i]);
-            spec.side_labels[i] = QString::fromLatin1(kLetters[i]) +
-                                  (exact ? QStringLiteral(" = ") : QStringLiteral(" ≈ ")) + value;
+            drawn.side_labels[i] = QString::fromLatin1(kLetters[i]) +
+                                   (exact ? QStringLiteral(" = ") : QStringLiteral(" ≈ ")) + value;
         }
-        spec.heading = FromUtf8(figure.heading);
-        specs.push_back(spec);
+        drawn.heading = FromUtf8(figure.heading);
+        trapezoids.push_back(drawn);
     }
-    return specs;
+    return trapezoids;
 }
 
 QString DescribeFigure(const trapezoid::WorkedSolution& solution) {

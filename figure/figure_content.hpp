@@ -16,9 +16,9 @@ namespace figure {
 // characters, else the value with two decimals ("√11", "3,13").
 QString ShortForm(const std::string& exact, double value, const QString& decimal_separator);
 
-// One spec per solved trapezoid, with the side labels "a = 10", "a ≈ 3,13".
-std::vector<TrapezoidSpec> FigureSpecs(const trapezoid::WorkedSolution& solution,
-                                       const QString& decimal_separator);
+// One per solved trapezoid, with the side labels "a = 10", "a ≈ 3,13".
+std::vector<DrawnTrapezoid> TrapezoidsToDraw(const trapezoid::WorkedSolution& solution,
+                                             const QString& decimal_separator);
 
 // "Правоъгълен трапец с основи a = 10 и c = 5, височина h = √11 ≈ 3,3166248,
 // бедро b = 6"; each trapezoid under its heading when there are two. The

@@ -120,13 +120,13 @@ struct Margins {
     double left, top, right, bottom;
 };
 
-Margins LabelMargins(const TrapezoidSpec& spec, const LabelPlacer& placer) {
+Margins LabelMargins(const DrawnTrapezoid& drawn, const LabelPlacer& placer) {
     const double line = placer.LineHeight();
     const double gap = placer.Gap();
     const double letter = placer.Width(QStringLiteral("D"));
     const double right_text =
-        std::max(placer.Width(spec.side_labels[1]), placer.Width(QStringLiteral("H ≡ B")));
-    return {placer.Width(spec.side_labels[3]) + letter + 3 * gap, 3 * line,
+        std::max(placer.Width(drawn.side_labels[1]), placer.Width(QStringLiteral("H ≡ B")));
+    return {placer.Width(drawn.side_labels[3]) + letter + 3 * gap, 3 * line,
             right_text + letter + 3 * gap, 3 * line};
 }
 
@@ -136,10 +136,10 @@ struct Extent {
     double Height() const { return top - bottom; }
 };
 
-Extent ExtentOf(const TrapezoidSpec& spec) {
-    const double a = Finite(spec.a);
-    const double c = Finite(spec.c);
-    const double h = Finite(spec.h);
+Extent ExtentOf(const DrawnTrapezoid& drawn) {
+    const double a = Finite(drawn.a);
+    const double c = Finite(drawn.c);
+    const double h = Finite(drawn.h);
     return {std::min({0.0, a, c}), std::max({0.0, a, c}), std::max(0.0, h), std::min(0.0, h)};
 }
 
@@ -147,16 +147,16 @@ double Scale(double room, double length) {
     return length > 0 && room > 0 ? room / length : HUGE_VAL;
 }
 
-TrapezoidShape PlaceShape(const TrapezoidSpec& spec, const QRectF& inner, double scale,
+TrapezoidShape PlaceShape(const DrawnTrapezoid& drawn, const QRectF& inner, double scale,
                           double line_height) {
-    const Extent extent = ExtentOf(spec);
+    const Extent extent = ExtentOf(drawn);
     // Centre the figure in its room; y grows downwards on the page.
     const QPointF origin(inner.center().x() - (extent.left + extent.Width() / 2) * scale,
                          inner.center().y() + (extent.bottom + extent.Height() / 2) * scale);
     const auto point = [&](double x, double y) { return origin + QPointF(x * scale, -y * scale); };
-    const double a = Finite(spec.a);
-    const double c = Finite(spec.c);
-    const double h = Finite(spec.h);
+    const double a = Finite(drawn.a);
+    const double c = Finite(drawn.c);
+    const double h = Finite(drawn.h);
     TrapezoidShape shape;
     shape.A = point(0, 0);
     shape.B = point(a, 0);
@@ -207,20 +207,20 @@ std::vector<QPointF> SideDirections(const QPointF& outward) {
 
 // The foot H first, right under the height; then the side labels, each beside
 // its side if it can; then the corner letters, which find room more easily.
-void PlaceLabels(const TrapezoidSpec& spec, const TrapezoidShape& s, LabelPlacer& placer) {
+void PlaceLabels(const DrawnTrapezoid& drawn, const TrapezoidShape& s, LabelPlacer& placer) {
     const QPointF left(-1, 0), right(1, 0), up(0, -1), down(0, 1);
     const QPointF down_left(-1, 1), down_right(1, 1), up_left(-1, -1), up_right(1, -1);
     const QPointF middle = (s.A + s.B + s.C + s.D) / 4;
     if (!s.foot_at_b) {
         placer.Place(QStringLiteral("H"), {s.H}, {down, down_left, down_right});
     }
-    placer.Place(spec.side_labels[0], AlongSide(s.A, s.B),
+    placer.Place(drawn.side_labels[0], AlongSide(s.A, s.B),
                  SideDirections(Outward(s.A, s.B, middle, down)));
-    placer.Place(spec.side_labels[2], AlongSide(s.D, s.C),
+    placer.Place(drawn.side_labels[2], AlongSide(s.D, s.C),
                  SideDirections(Outward(s.D, s.C, middle, up)));
-    placer.Place(spec.side_labels[3], AlongSide(s.A, s.D),
+    placer.Place(drawn.side_labels[3], AlongSide(s.A, s.D),
                  SideDirections(Outward(s.A, s.D, middle, left)));
-    placer.Place(spec.side_labels[1], AlongSide(s.B, s.C),
+    placer.Place(drawn.side_labels[1], AlongSide(s.B, s.C),
                  SideDirections(Outward(s.B, s.C, middle, right)));
     placer.Place(QStringLiteral("A"), {s.A}, {down_left, down, left, up_left, down_right});
     placer.Place(QStringLiteral("D"), {s.D}, {up_left, up, left, down_left, up_right});
@@ -256,7 +256,7 @@ bool SegmentMeetsRect(const QLineF& segment, const QRectF& rect) {
     });
 }
 
-FigureLayout LayOutFigure(const std::vector<TrapezoidSpec>& trapezoids, const QRectF& area,
+FigureLayout LayOutFigure(const std::vector<DrawnTrapezoid>& trapezoids, const QRectF& area,
                           const QFont& font) {
     FigureLayout layout;
     if (trapezoids.empty()) {
@@ -271,18 +271,18 @@ FigureLayout LayOutFigure(const std::vector<TrapezoidSpec>& trapezoids, const QR
     std::vector<QRectF> inner_rects;
     double scale = HUGE_VAL;
     for (std::size_t i = 0; i < trapezoids.size(); ++i) {
-        const TrapezoidSpec& spec = trapezoids[i];
+        const DrawnTrapezoid& drawn = trapezoids[i];
         QRectF slot(area.left() + static_cast<double>(i) * (slot_width + kSlotSpacingLines * line),
                     area.top(), slot_width, area.height());
-        if (!spec.heading.isEmpty()) {
-            placer.PlaceFixed(spec.heading, QRectF(slot.left(), slot.top(), slot.width(), line));
+        if (!drawn.heading.isEmpty()) {
+            placer.PlaceFixed(drawn.heading, QRectF(slot.left(), slot.top(), slot.width(), line));
             slot.setTop(slot.top() + line);
         }
-        const Margins margins = LabelMargins(spec, placer);
+        const Margins margins = LabelMargins(drawn, placer);
         const QRectF inner =
             slot.adjusted(margins.left, margins.top, -margins.right, -margins.bottom);
         inner_rects.push_back(inner);
-        const Extent extent = ExtentOf(spec);
+        const Extent extent = ExtentOf(drawn);
         scale = std::min(
             {scale, Scale(inner.width(), extent.Width()), Scale(inner.height(), extent.Height())});
     }

@@ -15,7 +15,7 @@
 namespace figure {
 
 // One trapezoid to draw: its lengths, its side labels and its heading.
-struct TrapezoidSpec {
+struct DrawnTrapezoid {
     double a = 0;
     double b = 0;
     double c = 0;
@@ -46,7 +46,7 @@ struct FigureLayout {
 
 // Lays out the trapezoids side by side on one scale inside `area`, each in its
 // true proportions, with labels in `font` clear of each other and of the lines.
-FigureLayout LayOutFigure(const std::vector<TrapezoidSpec>& trapezoids, const QRectF& area,
+FigureLayout LayOutFigure(const std::vector<DrawnTrapezoid>& trapezoids, const QRectF& area,
                           const QFont& font);
 
 // The straight lines of a shape, the dashed extension included: what a label

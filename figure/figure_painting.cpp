@@ -64,7 +64,8 @@ void PaintSolutionFigure(QPainter& painter, const QRectF& area,
         painter.restore();
         return;
     }
-    const FigureLayout layout = LayOutFigure(FigureSpecs(solution, decimal_separator), area, font);
+    const FigureLayout layout =
+        LayOutFigure(TrapezoidsToDraw(solution, decimal_separator), area, font);
     const double width = std::max(1.0, QFontMetricsF(font).height() / 12);
     for (const TrapezoidShape& shape : layout.shapes) {
         PaintShape(painter, shape, width, ink);

@@ -12,13 +12,13 @@
 #include "figure_layout.hpp"
 #include "solution_pages.hpp"
 
-using figure::TrapezoidSpec;
+using figure::DrawnTrapezoid;
 
-Q_DECLARE_METATYPE(std::vector<TrapezoidSpec>)
+Q_DECLARE_METATYPE(std::vector<DrawnTrapezoid>)
 
 namespace {
 
-TrapezoidSpec Spec(double a, double b, double c, double h, const QString& heading = {}) {
+DrawnTrapezoid Drawn(double a, double b, double c, double h, const QString& heading = {}) {
     const auto label = [](const char* letter, double value) {
         return QString::fromLatin1(letter) + QStringLiteral(" ≈ ") + QString::number(value, 'f', 2);
     };
@@ -39,35 +39,35 @@ class FigureTest : public QObject {
     Q_OBJECT
   private slots:
     void labelsStayApartAndOffTheLines_data() {
-        QTest::addColumn<std::vector<TrapezoidSpec>>("trapezoids");
+        QTest::addColumn<std::vector<DrawnTrapezoid>>("trapezoids");
         QTest::addColumn<QSizeF>("area");
-        QTest::newRow("10, 6, 5") << std::vector{Spec(10, 6, 5, 3.32)} << QSizeF(760, 300);
+        QTest::newRow("10, 6, 5") << std::vector{Drawn(10, 6, 5, 3.32)} << QSizeF(760, 300);
         QTest::newRow("thin, a = 50, c = 49, h = 1")
-            << std::vector{Spec(50, 1.41, 49, 1)} << QSizeF(760, 300);
+            << std::vector{Drawn(50, 1.41, 49, 1)} << QSizeF(760, 300);
         QTest::newRow("h : a = 1 : 50, rectangle")
-            << std::vector{Spec(50, 1, 50, 1)} << QSizeF(760, 300);
+            << std::vector{Drawn(50, 1, 50, 1)} << QSizeF(760, 300);
         QTest::newRow("h : a = 50 : 1, rectangle")
-            << std::vector{Spec(1, 50, 1, 50)} << QSizeF(760, 300);
-        QTest::newRow("tall, slanted") << std::vector{Spec(1, 50, 0.5, 50)} << QSizeF(400, 300);
-        QTest::newRow("m < 0") << std::vector{Spec(3, 5, 6, 4)} << QSizeF(400, 300);
-        QTest::newRow("two, P,b,c") << std::vector{Spec(3.13, 5, 2, 4.92, "Първа възможност"),
-                                                   Spec(6.87, 5, 2, 1.15, "Втора възможност")}
+            << std::vector{Drawn(1, 50, 1, 50)} << QSizeF(760, 300);
+        QTest::newRow("tall, slanted") << std::vector{Drawn(1, 50, 0.5, 50)} << QSizeF(400, 300);
+        QTest::newRow("m < 0") << std::vector{Drawn(3, 5, 6, 4)} << QSizeF(400, 300);
+        QTest::newRow("two, P,b,c") << std::vector{Drawn(3.13, 5, 2, 4.92, "Първа възможност"),
+                                                   Drawn(6.87, 5, 2, 1.15, "Втора възможност")}
                                     << QSizeF(760, 300);
         QTest::newRow("two, thin and tall")
-            << std::vector{Spec(50, 1.41, 49, 1, "Първа възможност"),
-                           Spec(1, 50, 1, 50, "Втора възможност")}
+            << std::vector{Drawn(50, 1.41, 49, 1, "Първа възможност"),
+                           Drawn(1, 50, 1, 50, "Втора възможност")}
             << QSizeF(760, 300);
     }
     void labelsStayApartAndOffTheLines() {
-        QFETCH(std::vector<TrapezoidSpec>, trapezoids);
+        QFETCH(std::vector<DrawnTrapezoid>, trapezoids);
         QFETCH(QSizeF, area);
         QFont font(QStringLiteral("DejaVu Serif"));
         font.setPixelSize(16);
         const QRectF bounds(QPointF(0, 0), area);
         const figure::FigureLayout layout = figure::LayOutFigure(trapezoids, bounds, font);
         std::size_t expected_labels = 0;  // four corners and H, or "H ≡ B"; four sides; heading
-        for (const TrapezoidSpec& spec : trapezoids) {
-            expected_labels += (spec.a == spec.c ? 8 : 9) + (spec.heading.isEmpty() ? 0 : 1);
+        for (const DrawnTrapezoid& drawn : trapezoids) {
+            expected_labels += (drawn.a == drawn.c ? 8 : 9) + (drawn.heading.isEmpty() ? 0 : 1);
         }
         QCOMPARE(layout.labels.size(), expected_labels);
         std::vector<QLineF> lines;
