@@ -4,6 +4,7 @@
 #include <string>
 
 #include "command_line.hpp"
+#include "command_line_pdf.hpp"
 #include "number_settings.hpp"
 #include "trapezoid/worked_solution.hpp"
 
@@ -32,12 +33,13 @@ std::string HelpText(const std::string& program) {
            " [ОПЦИЯ]...\n"
            "  или:     " +
            program +
-           " --solve ИМЕ=СТОЙНОСТ ИМЕ=СТОЙНОСТ ИМЕ=СТОЙНОСТ\n"
+           " --solve ИМЕ=СТОЙНОСТ ИМЕ=СТОЙНОСТ ИМЕ=СТОЙНОСТ [--pdf ФАЙЛ]\n"
            "Решава правоъгълен трапец ABCD по три от шестте му размера.\n"
            "Без аргументи отваря прозореца на калкулатора.\n"
            "\n"
            "  --solve ИМЕ=СТОЙНОСТ...  пресмята останалите три величини и извежда\n"
            "                           решението на стандартния изход\n"
+           "  --pdf ФАЙЛ               записва решението с чертежа и в PDF файл\n"
            "  -h, --help               извежда тази помощ и излиза\n"
            "      --version            извежда версията и излиза\n"
            "\n"
@@ -55,7 +57,7 @@ std::string HelpText(const std::string& program) {
            "Изходен код:\n"
            "  0  решението е изведено\n"
            "  1  няма трапец с тези размери или числата не могат да се пресметнат\n"
-           "  2  грешен аргумент\n"
+           "  2  грешен аргумент или PDF файлът не може да се запише\n"
            "\n"
            "Пример:\n"
            "  " +
@@ -102,6 +104,14 @@ int RunCommandLine(int argc, char** argv) {
                 text += '\n';
             }
             Write(stdout, text);
+            if (!command.pdf_path.empty()) {
+                const std::string error =
+                    WritePdfWithoutDisplay(command.pdf_path, solution, settings);
+                if (!error.empty()) {
+                    Write(stderr, program + ": " + error + "\n");
+                    return 2;
+                }
+            }
             return solution.solved ? 0 : 1;
         }
         case CommandLineAction::Error:

@@ -22,6 +22,7 @@ set(cases
     "2|S,P,h|--solve a=1 b=2 S=3"
     "2|„A“|--solve A=1 b=2 c=3"
     "2|„--frobnicate“|--frobnicate"
+    "2|заедно с --solve|--pdf x.pdf"
     "2|след --solve|a=10 b=6 c=5"
     # The toolkit's own options are the window's: here it finds no display.
     "1|no display|-style fusion")
