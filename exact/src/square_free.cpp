@@ -88,6 +88,18 @@ void TakeFactor(std::uint64_t prime, int count, Number& root, Number& rest) {
     }
 }
 
+// The product of the odd primes from kOddPrimes[first] on while it fits in
+// 64 bits; `end` becomes the index after the last of them.
+std::uint64_t PrimeProduct(std::size_t first, std::size_t& end) {
+    std::uint64_t product = 1;
+    for (end = first; end < kOddPrimes.size() &&
+                      product <= std::numeric_limits<std::uint64_t>::max() / kOddPrimes[end].prime;
+         ++end) {
+        product *= kOddPrimes[end].prime;
+    }
+    return product;
+}
+
 // The split of an n that has no odd prime factor below kOddPrimes[first].
 SquareSplit SplitSmall(std::uint64_t n, std::size_t first) {
     std::uint64_t root = 1;
@@ -127,12 +139,24 @@ SquareSplit SplitSquare(const Integer& n) {
     const unsigned twos = lsb(n);
     Integer odd = n >> twos;
     TakeFactor(2, static_cast<int>(twos), root, rest);
+    // One division of the large n by a product of a few primes tells which of
+    // them can divide it; the rest of that product no longer describes n
+    // once a prime is taken out, so the next prime starts a new product.
+    std::uint64_t group_rest = 0;
+    std::size_t group_end = 0;
     for (std::size_t index = 0; index < kOddPrimes.size(); ++index) {
         if (FitsIn64(odd)) {
             const auto small = SplitSmall(odd.convert_to<std::uint64_t>(), index);
             return {root * small.root, rest * small.rest};
         }
         const std::uint64_t p = kOddPrimes[index].prime;
+        if (index >= group_end) {
+            group_rest = integer_modulus(odd, PrimeProduct(index, group_end));
+        }
+        if (group_rest % p != 0) {
+            continue;
+        }
+        group_end = index + 1;
         int count = 0;
         while (integer_modulus(odd, p) == 0) {
             odd /= p;

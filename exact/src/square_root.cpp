@@ -7,19 +7,19 @@ namespace {
 // √q for q ≥ 0: √(a²s / (b²t)) = a·√(s·t) / (b·t). With q reduced, s and t
 // share no prime, so s·t is square-free when s and t are.
 Surd RootOfRational(const Rational& q) {
-    if (q == 0) {
+    if (q.is_zero()) {
         return Surd();
     }
-    const SquareSplit top = SplitSquare(numerator(q));
-    const SquareSplit bottom = SplitSquare(denominator(q));
+    const SquareSplit top = SplitSquare(NumeratorOf(q));
+    const SquareSplit bottom = SplitSquare(DenominatorOf(q));
     return SurdArithmetic::Make(0, Rational(top.root) / (bottom.root * bottom.rest),
                                 top.rest * bottom.rest);
 }
 
 // √q when q is the square of a rational.
 std::optional<Rational> RationalRoot(const Rational& q) {
-    const auto top = ExactIntegerRoot(numerator(q));
-    const auto bottom = top ? ExactIntegerRoot(denominator(q)) : std::nullopt;
+    const auto top = ExactIntegerRoot(NumeratorOf(q));
+    const auto bottom = top ? ExactIntegerRoot(DenominatorOf(q)) : std::nullopt;
     if (!bottom) {
         return std::nullopt;
     }
@@ -31,7 +31,7 @@ std::optional<Rational> RationalRoot(const Rational& q) {
 // being a rational square puts the other into √r; otherwise there are two
 // different roots.
 std::optional<Surd> Denest(const Rational& x, const Rational& y, const Integer& r) {
-    if (x <= 0) {
+    if (x.sign() <= 0) {
         return std::nullopt;  // then x² < y²r for a positive value: no s
     }
     const auto s = RationalRoot(x * x - y * y * Rational(r));

@@ -13,13 +13,13 @@ Surd::Surd(Rational rational, Rational coefficient, Integer radicand)
     if (radicand == 1) {
         rational_ += coefficient_;
         coefficient_ = 0;
-    } else if (coefficient_ != 0) {
+    } else if (!coefficient_.is_zero()) {
         radicand_ = std::move(radicand);
     }
 }
 
 bool Surd::IsInteger() const {
-    return IsRational() && denominator(rational_) == 1;
+    return IsRational() && DenominatorOf(rational_) == 1;
 }
 
 int Surd::Sign() const {
@@ -32,8 +32,10 @@ int Surd::Sign() const {
         return rational_sign;
     }
     // Opposite signs: the larger square wins; they never tie, r being no square.
-    return rational_ * rational_ > coefficient_ * coefficient_ * Rational(radicand_) ? rational_sign
-                                                                                     : root_sign;
+    // With x = p/q and y = s/t, x² > y²r exactly when (pt)² > (sq)²r.
+    const Integer pt = NumeratorOf(rational_) * DenominatorOf(coefficient_);
+    const Integer sq = NumeratorOf(coefficient_) * DenominatorOf(rational_);
+    return pt * pt > sq * sq * radicand_ ? rational_sign : root_sign;
 }
 
 namespace {
@@ -42,8 +44,8 @@ namespace {
 // one division rounds once.
 std::optional<double> ShortRatio(const Rational& q) {
     constexpr long long kExactLimit = 1LL << 53;
-    const Integer& top = numerator(q);
-    const Integer& bottom = denominator(q);
+    const Integer& top = NumeratorOf(q);
+    const Integer& bottom = DenominatorOf(q);
     if (top <= -kExactLimit || top >= kExactLimit || bottom >= kExactLimit) {
         return std::nullopt;
     }
@@ -145,19 +147,32 @@ std::optional<Surd> Multiply(const Surd& x, const Surd& y) {
     if (x.IsRational()) {
         return Scale(y, x.RationalPart());
     }
-    if (x.RationalPart() == 0 && y.RationalPart() == 0) {
+    if (x.RationalPart().is_zero() && y.RationalPart().is_zero()) {
         return RootTermProduct(x.RootCoefficient() * y.RootCoefficient(), x.Radicand(),
                                y.Radicand());
     }
     if (x.Radicand() != y.Radicand()) {
         return std::nullopt;
     }
-    // (a + b√r)(c + d√r) = ac + bd·r + (ad + bc)√r
-    const Rational& a = x.RationalPart();
-    const Rational& b = x.RootCoefficient();
-    const Rational& c = y.RationalPart();
-    const Rational& d = y.RootCoefficient();
-    return SurdArithmetic::Make(a * c + b * d * Rational(x.Radicand()), a * d + b * c,
+    // (a + b√r)(c + d√r) = ac + bd·r + (ad + bc)√r, over the common
+    // denominator of the four parts and reduced once: with a = A/α, b = B/β,
+    // c = C/γ, d = D/δ that is ((ACβδ + BDrαγ) + (ADβγ + BCαδ)√r) / αβγδ.
+    const Integer& A = NumeratorOf(x.RationalPart());
+    const Integer& alpha = DenominatorOf(x.RationalPart());
+    const Integer& B = NumeratorOf(x.RootCoefficient());
+    const Integer& beta = DenominatorOf(x.RootCoefficient());
+    const Integer& C = NumeratorOf(y.RationalPart());
+    const Integer& gamma = DenominatorOf(y.RationalPart());
+    const Integer& D = NumeratorOf(y.RootCoefficient());
+    const Integer& delta = DenominatorOf(y.RootCoefficient());
+    const Integer alpha_gamma = alpha * gamma;
+    const Integer beta_delta = beta * delta;
+    const Integer alpha_delta = alpha * delta;
+    const Integer beta_gamma = beta * gamma;
+    const Integer common = alpha_gamma * beta_delta;
+    const Integer rational_top = A * C * beta_delta + B * D * x.Radicand() * alpha_gamma;
+    const Integer root_top = A * D * beta_gamma + B * C * alpha_delta;
+    return SurdArithmetic::Make(Rational(rational_top, common), Rational(root_top, common),
                                 x.Radicand());
 }
 
@@ -168,7 +183,7 @@ std::optional<Surd> Divide(const Surd& x, const Surd& y) {
     if (y.IsRational()) {
         return Scale(x, 1 / y.RationalPart());
     }
-    if (y.RationalPart() == 0 && x.RationalPart() == 0) {
+    if (y.RationalPart().is_zero() && x.RationalPart().is_zero()) {
         // b√r / (d√t) = b√r·√t / (d·t)
         return RootTermProduct(x.RootCoefficient() / (y.RootCoefficient() * Rational(y.Radicand())),
                                x.Radicand(), y.Radicand());

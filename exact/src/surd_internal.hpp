@@ -15,6 +15,14 @@ struct SurdArithmetic {
     }
 };
 
+// The numerator and the denominator of a rational, without a copy.
+inline const Integer& NumeratorOf(const Rational& q) {
+    return q.backend().data().numerator();
+}
+inline const Integer& DenominatorOf(const Rational& q) {
+    return q.backend().data().denominator();
+}
+
 // Every integer below this is split into its square and square-free parts.
 constexpr long long kCompletelySplitBelow = 1'000'000'000'000;
 

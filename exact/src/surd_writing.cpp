@@ -12,9 +12,12 @@ constexpr unsigned kMostDecimals = 7;
 
 // The decimals a rational needs when it terminates within kMostDecimals.
 std::optional<unsigned> DecimalPlaces(const Rational& q) {
-    Integer rest = denominator(q);
-    const unsigned twos = rest == 1 ? 0 : lsb(rest);
-    rest >>= twos;
+    const Integer& bottom = DenominatorOf(q);
+    if (bottom == 1) {
+        return 0U;
+    }
+    const unsigned twos = lsb(bottom);
+    Integer rest = bottom >> twos;
     unsigned fives = 0;
     while (fives <= kMostDecimals && integer_modulus(rest, 5U) == 0) {
         rest /= 5;
@@ -27,13 +30,14 @@ std::optional<unsigned> DecimalPlaces(const Rational& q) {
     return places;
 }
 
-// A magnitude with the given number of decimals: "7,5", "0,25".
-std::string WriteDecimal(const Rational& magnitude, unsigned places, std::string_view separator) {
-    const Integer scaled = numerator(magnitude) * pow(Integer(10), places) / denominator(magnitude);
-    std::string digits = scaled.str();
+// |q| with the given number of decimals: "7,5", "0,25".
+std::string WriteDecimal(const Rational& q, unsigned places, std::string_view separator) {
+    const Integer magnitude = abs(NumeratorOf(q));
     if (places == 0) {
-        return digits;
+        return magnitude.str();
     }
+    const Integer scaled = magnitude * pow(Integer(10), places) / DenominatorOf(q);
+    std::string digits = scaled.str();
     if (digits.size() <= places) {
         digits.insert(0, places + 1 - digits.size(), '0');
     }
@@ -41,12 +45,12 @@ std::string WriteDecimal(const Rational& magnitude, unsigned places, std::string
     return digits;
 }
 
-// A magnitude as an integer, a decimal or a fraction: "5", "7,5", "10/3".
-std::string WriteRational(const Rational& magnitude, std::string_view separator) {
-    if (const auto places = DecimalPlaces(magnitude)) {
-        return WriteDecimal(magnitude, *places, separator);
+// |q| as an integer, a decimal or a fraction: "5", "7,5", "10/3".
+std::string WriteRational(const Rational& q, std::string_view separator) {
+    if (const auto places = DecimalPlaces(q)) {
+        return WriteDecimal(q, *places, separator);
     }
-    return numerator(magnitude).str() + "/" + denominator(magnitude).str();
+    return Integer(abs(NumeratorOf(q))).str() + "/" + DenominatorOf(q).str();
 }
 
 std::string WithSign(bool negative, std::string text) {
@@ -70,25 +74,25 @@ std::string JoinSum(const std::string& rational, bool rational_negative, const s
 }
 
 std::string WriteRootTerm(const Rational& coefficient, const Integer& radicand) {
-    const Integer& bottom = denominator(coefficient);
-    const std::string term = WriteRootMultiple(abs(numerator(coefficient)), radicand);
-    return WithSign(coefficient < 0, bottom == 1 ? term : term + "/" + bottom.str());
+    const Integer& bottom = DenominatorOf(coefficient);
+    const std::string term = WriteRootMultiple(abs(NumeratorOf(coefficient)), radicand);
+    return WithSign(coefficient.sign() < 0, bottom == 1 ? term : term + "/" + bottom.str());
 }
 
 // x + y√r: "7,5 + √3" when y is an integer and x terminates, otherwise over a
 // common denominator: "(10 − √14)/2".
 std::string WriteRootSum(const Rational& x, const Rational& y, const Integer& radicand,
                          std::string_view separator) {
-    if (denominator(y) == 1 && DecimalPlaces(x)) {
-        return JoinSum(WriteRational(abs(x), separator), x < 0,
-                       WriteRootMultiple(abs(numerator(y)), radicand), y < 0);
+    if (DenominatorOf(y) == 1 && DecimalPlaces(x)) {
+        return JoinSum(WriteRational(x, separator), x.sign() < 0,
+                       WriteRootMultiple(abs(NumeratorOf(y)), radicand), y.sign() < 0);
     }
-    const Integer common = lcm(denominator(x), denominator(y));
-    const Integer top = numerator(x) * (common / denominator(x));
-    const Integer multiple = numerator(y) * (common / denominator(y));
+    const Integer common = lcm(DenominatorOf(x), DenominatorOf(y));
+    const Integer top = NumeratorOf(x) * (common / DenominatorOf(x));
+    const Integer multiple = NumeratorOf(y) * (common / DenominatorOf(y));
     return "(" +
-           JoinSum(Integer(abs(top)).str(), top < 0, WriteRootMultiple(abs(multiple), radicand),
-                   multiple < 0) +
+           JoinSum(Integer(abs(top)).str(), top.sign() < 0,
+                   WriteRootMultiple(abs(multiple), radicand), multiple.sign() < 0) +
            ")/" + common.str();
 }
 
@@ -101,7 +105,7 @@ Shape ShapeOf(const Surd& x) {
     if (x.IsRational()) {
         return DecimalPlaces(x.RationalPart()) ? Shape::Decimal : Shape::Fraction;
     }
-    return x.RationalPart() == 0 ? Shape::RootTerm : Shape::RootSum;
+    return x.RationalPart().is_zero() ? Shape::RootTerm : Shape::RootSum;
 }
 
 std::string Write(const Surd& x, std::string_view decimal_separator) {
@@ -109,8 +113,8 @@ std::string Write(const Surd& x, std::string_view decimal_separator) {
         case Shape::Integer:
         case Shape::Decimal:
         case Shape::Fraction:
-            return WithSign(x.RationalPart() < 0,
-                            WriteRational(abs(x.RationalPart()), decimal_separator));
+            return WithSign(x.RationalPart().sign() < 0,
+                            WriteRational(x.RationalPart(), decimal_separator));
         case Shape::RootTerm:
             return WriteRootTerm(x.RootCoefficient(), x.Radicand());
         case Shape::RootSum:

@@ -97,12 +97,11 @@ std::string Recorded::Wrapped(const std::string& text, const Recorded& x, Bindin
     return x.binding_ < needed ? "(" + text + ")" : text;
 }
 
-Recorded Recorded::WithFault(std::optional<ArithmeticFault> fault) const {
-    Recorded result = *this;
-    if (!result.fault_) {
-        result.fault_ = fault;
+Recorded Recorded::WithFault(std::optional<ArithmeticFault> fault) && {
+    if (!fault_) {
+        fault_ = fault;
     }
-    return result;
+    return std::move(*this);
 }
 
 std::string Recorded::WrappedNumbers(const Recorded& x, Binding needed, bool in_product) {
@@ -115,10 +114,10 @@ std::string Recorded::WrappedNumbers(const Recorded& x, Binding needed, bool in_
 // Operands of the same binding stand without parentheses on the left (the
 // formulas associate to the left) and in parentheses on the right.
 Recorded Recorded::Binary(const Recorded& x, std::string_view sign, Binding binding,
-                          const Recorded& y, const DualValue& value) {
+                          const Recorded& y, DualValue value) {
     Recorded result;
     result.recorder_ = x.recorder_ != nullptr ? x.recorder_ : y.recorder_;
-    result.value_ = value;
+    result.value_ = std::move(value);
     result.fault_ = x.fault_ ? x.fault_ : y.fault_;
     result.binding_ = binding;
     result.uses_ = x.uses_ | y.uses_;
@@ -134,15 +133,15 @@ Recorded Recorded::Binary(const Recorded& x, std::string_view sign, Binding bind
 
 // A unary operation on x: the same steps used, the new formula and value.
 Recorded Recorded::Unary(const Recorded& x, Binding binding, std::string letters,
-                         std::string numbers, const DualValue& value) {
-    Recorded result = x;
-    result.value_ = value;
+                         std::string numbers, DualValue value) {
+    Recorded result;
+    result.recorder_ = x.recorder_;
+    result.fault_ = x.fault_;
+    result.uses_ = x.uses_;
+    result.value_ = std::move(value);
     result.binding_ = binding;
     result.letters_ = std::move(letters);
     result.numbers_ = std::move(numbers);
-    result.numbers_fraction_ = false;
-    result.step_.reset();
-    result.form_.reset();
     return result;
 }
 
@@ -162,15 +161,15 @@ Recorded operator-(const Recorded& x, const Recorded& y) {
 
 Recorded operator*(const Recorded& x, const Recorded& y) {
     const double product = x.value() * y.value();
-    const DualValue value = DualValue::Product(x.value_, y.value_, product);
+    DualValue value = DualValue::Product(x.value_, y.value_, product);
     if (x.letters_ != y.letters_ || x.numbers_ != y.numbers_) {
-        return Recorded::Binary(x, "·", Recorded::Binding::Product, y, value)
+        return Recorded::Binary(x, "·", Recorded::Binding::Product, y, std::move(value))
             .WithFault(FaultOfResult(product));
     }
     // x·x is written as a square.
     using Binding = Recorded::Binding;
     return Recorded::Unary(x, Binding::Power, Recorded::Wrapped(x.letters_, x, Binding::Atom) + "²",
-                           Recorded::WrappedNumbers(x, Binding::Atom, true) + "²", value)
+                           Recorded::WrappedNumbers(x, Binding::Atom, true) + "²", std::move(value))
         .WithFault(FaultOfResult(product));
 }
 

@@ -72,19 +72,19 @@ class Recorded {
     static Recorded Leaf(StepRecorder* recorder, std::string_view letters, const DualValue& value,
                          Substitution numbers);
     static Recorded Binary(const Recorded& x, std::string_view sign, Binding binding,
-                           const Recorded& y, const DualValue& value);
+                           const Recorded& y, DualValue value);
     // The formula of x, in parentheses when it binds less than `needed`.
     static std::string Wrapped(const std::string& text, const Recorded& x, Binding needed);
     // The numbers of x, in parentheses also when x is a fraction put into a
     // product (`in_product`) or squared.
     static std::string WrappedNumbers(const Recorded& x, Binding needed, bool in_product);
     static Recorded Unary(const Recorded& x, Binding binding, std::string letters,
-                          std::string numbers, const DualValue& value);
+                          std::string numbers, DualValue value);
     // "name = letters = numbers", and how the value follows unless it faulted.
     SolveStep StepText(std::string_view name, const std::optional<ExactForm>& form) const;
     // This value under its name, put into later formulas by its written form.
     Recorded Substituted(std::string_view name, const std::optional<ExactForm>& form) const;
-    Recorded WithFault(std::optional<ArithmeticFault> fault) const;
+    Recorded WithFault(std::optional<ArithmeticFault> fault) &&;
 
     StepRecorder* recorder_ = nullptr;
     DualValue value_;

@@ -48,7 +48,7 @@ std::optional<std::string> AllDecimals(const exact::Rational& q, const std::stri
         }
         digits.insert(digits.size() - *places, separator);
     }
-    return q < 0 ? std::string(kMinus) + digits : digits;
+    return q.sign() < 0 ? std::string(kMinus) + digits : digits;
 }
 
 // Magnitudes from here on are written with an exponent, as the report writes them.
@@ -118,7 +118,7 @@ std::string ValueWriter::Given(const DualValue& value) const {
         const exact::Rational& integer = value.exact()->RationalPart();
         const std::string digits = exact::Integer(abs(numerator(integer))).str();
         if (digits.size() <= kLongestShownForm) {
-            return integer < 0 ? std::string(kMinus) + digits : digits;
+            return integer.sign() < 0 ? std::string(kMinus) + digits : digits;
         }
     } else if (value.exact() && value.exact()->IsRational()) {
         if (auto decimals =

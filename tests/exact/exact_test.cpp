@@ -73,6 +73,9 @@ const ExactCase kCases[] = {
     // by the square test of what trial division leaves.
     {"TwelveDigits", [] { return Root(N("998696708677") / N("904142997000")); },
      "10007√10018909010090/30138099900", Shape::RootTerm, 1.050989187074382},
+    // 3²·7²·11·13^15, beyond 64 bits: several square factors among the first primes.
+    {"LargeSquareFactors", [] { return Root("248302767011354262207"); }, "1317718857√143",
+     Shape::RootTerm, 15757625678.107544},
     {"NegativeIntermediate", [] { return Root((N("3") - N("6")) * (N("3") - N("6")) + N("16")); },
      "5", Shape::Integer, 5},
     {"Denested", [] { return Root(N("7") + N("4") * Root("3")); }, "2 + √3", Shape::RootSum,

@@ -30,7 +30,7 @@ class Surd {
     const Rational& RootCoefficient() const { return coefficient_; }
     const Integer& Radicand() const { return radicand_; }
 
-    bool IsRational() const { return coefficient_ == 0; }
+    bool IsRational() const { return coefficient_.is_zero(); }
     bool IsInteger() const;
     // -1, 0 or 1, decided exactly.
     int Sign() const;
