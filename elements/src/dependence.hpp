@@ -12,6 +12,7 @@ namespace trapezoid::elements {
 struct Dependence {
     std::string relation;  // "MN = (a + c)/2"
     std::string check;     // the relation with the values: "MN = (a + c)/2 = (12 + 8)/2 = 10"
+    std::string given;     // the value given for the one the check finds: "11"
     bool agree = false;    // within 1e-9 relative
 };
 

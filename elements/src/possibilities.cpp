@@ -64,23 +64,30 @@ std::optional<std::string> Derive(const Plan& plan, Values<double>& values,
     return std::nullopt;
 }
 
-std::optional<std::string> FindTrapezoids(ElementSet known, Values<double> values,
+std::optional<NoTrapezoid> FindTrapezoids(ElementSet known, Values<double> values,
                                           std::vector<std::string> steps,
                                           const std::vector<ElementGiven>& givens,
                                           const NumberSettings& settings,
                                           std::vector<ElementTrapezoid>& found) {
     const Plan plan = PlanTowardsKind(known);
     if (auto impossible = Derive(plan, values, steps, settings)) {
-        return impossible;
+        return NoTrapezoid{std::move(steps), std::move(*impossible)};
     }
     if (!plan.kind) {
-        return "Няма такъв трапец.";
+        return NoTrapezoid{std::move(steps), "Няма такъв трапец."};
     }
     const KindRun run = RunKind(*plan.kind, values, settings);
     if (run.trapezoids.empty()) {
-        return "Няма такъв трапец: пресмятането по " +
-               std::string(kKinds[static_cast<std::size_t>(*plan.kind)].list_text) + " спира на „" +
-               run.failed_step + "“.";
+        // The relations usually name the broken condition in the figure's words.
+        Values<double> trial = values;
+        std::vector<std::string> unused;
+        if (auto broken = Derive(PlanEverything(plan.known), trial, unused, settings)) {
+            return NoTrapezoid{std::move(steps), std::move(*broken)};
+        }
+        return NoTrapezoid{std::move(steps),
+                           "Няма такъв трапец: пресмятането по " +
+                               std::string(kKinds[static_cast<std::size_t>(*plan.kind)].list_text) +
+                               " спира на „" + run.failed_step + "“."};
     }
     std::vector<std::string> shared = steps;  // up to the branch's own first trapezoid
     for (const KindStep& step : KindSteps(*plan.kind, values, settings)) {
@@ -107,7 +114,7 @@ std::optional<std::string> FindTrapezoids(ElementSet known, Values<double> value
         found.push_back(TrapezoidOf(run.trapezoids[i], *plan.kind, std::move(own)));
     }
     if (found.size() == before) {
-        return "Няма трапец, който да има всички дадени стойности.";
+        return NoTrapezoid{std::move(steps), "Няма трапец, който да има всички дадени стойности."};
     }
     return std::nullopt;
 }

@@ -16,10 +16,17 @@ namespace trapezoid::elements {
 std::optional<std::string> Derive(const Plan& plan, Values<double>& values,
                                   std::vector<std::string>& steps, const NumberSettings& settings);
 
+// Why a way gave no trapezoid: the steps up to where it stopped, and the
+// sentence.
+struct NoTrapezoid {
+    std::vector<std::string> steps;
+    std::string message;
+};
+
 // Derives from `known` towards a kind and runs its branch. The trapezoids
 // that have every given are added to `found`, each with `steps` before its
-// own; else the sentence why there is none.
-std::optional<std::string> FindTrapezoids(ElementSet known, Values<double> values,
+// own; else why there is none.
+std::optional<NoTrapezoid> FindTrapezoids(ElementSet known, Values<double> values,
                                           std::vector<std::string> steps,
                                           const std::vector<ElementGiven>& givens,
                                           const NumberSettings& settings,

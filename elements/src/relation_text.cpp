@@ -39,7 +39,7 @@ std::string RelationImpossible(int index, const Values<double>& values,
                                const NumberSettings& settings) {
     const Relation<double>& relation = RelationAt(index);
     if (!relation.impossible.empty()) {
-        return FillIn(relation.impossible, values, settings);
+        return FillIn(relation.impossible, values, settings, false);
     }
     return std::string(ElementSymbol(relation.target)) + " = " + std::string(relation.letters) +
            " = " + FillIn(relation.numbers, values, settings) + " не е положително";

@@ -22,22 +22,23 @@ ElementSolution Refused(ElementSolution solution, Status status, std::string mes
     return solution;
 }
 
-std::string NamesOf(ElementSet set) {
+ElementSolution Impossible(ElementSolution solution, elements::NoTrapezoid why) {
+    solution.steps = std::move(why.steps);
+    return Refused(std::move(solution), Status::Impossible, std::move(why.message));
+}
+
+std::string NamesOf(const std::vector<ElementGiven>& givens) {
     std::string names;
-    int left = set.Count();
-    for (int e = 0; e < kElementCount; ++e) {
-        if (set.Has(ElementAt(e))) {
-            --left;
-            names += std::string(ElementSymbol(ElementAt(e))) +
-                     (left == 0 ? "" : (left == 1 ? " и " : ", "));
-        }
+    for (std::size_t i = 0; i < givens.size(); ++i) {
+        names += (i == 0 ? "" : (i + 1 == givens.size() ? " и " : ", ")) +
+                 std::string(ElementSymbol(givens[i].element, givens[i].obtuse));
     }
     return names;
 }
 
-ElementSolution Tied(ElementSolution solution, ElementSet known,
-                     const elements::Dependence& dependence, const std::string& prefix) {
-    const std::string names = NamesOf(known);
+ElementSolution Tied(ElementSolution solution, const elements::Dependence& dependence,
+                     const std::string& prefix) {
+    const std::string names = NamesOf(solution.givens);
     if (dependence.agree) {
         return Refused(std::move(solution), Status::Dependent,
                        prefix + "Дадените " + names + " са зависими: " + dependence.relation +
@@ -45,7 +46,7 @@ ElementSolution Tied(ElementSolution solution, ElementSet known,
     }
     return Refused(std::move(solution), Status::Contradiction,
                    prefix + "Дадените " + names + " си противоречат: " + dependence.relation +
-                       ", а " + dependence.check + ".");
+                       ", а по нея " + dependence.check + ", не " + dependence.given + ".");
 }
 
 // What two givens determine, step by step, and what needs one more.
@@ -73,8 +74,8 @@ ElementSolution DescribeTwo(ElementSolution solution, ElementSet known, Values<d
 // by an equation first when no derivation reaches one. `reason` receives why
 // a way gave no trapezoid.
 void FindFrom(ElementSolution& solution, ElementSet known, const Values<double>& values,
-              std::vector<std::string> steps, std::string& reason, const NumberSettings& settings,
-              int equations = 0) {
+              std::vector<std::string> steps, elements::NoTrapezoid& reason,
+              const NumberSettings& settings, int equations = 0) {
     if (elements::PlanTowardsKind(known).kind) {
         if (auto why = elements::FindTrapezoids(known, values, std::move(steps), solution.givens,
                                                 settings, solution.trapezoids)) {
@@ -87,7 +88,7 @@ void FindFrom(ElementSolution& solution, ElementSet known, const Values<double>&
         equation = elements::SolveNumerically(known, values, settings);
     }
     if (!equation) {
-        reason = "Няма такъв трапец.";
+        reason = {std::move(steps), "Няма такъв трапец."};
         return;
     }
     if (solution.method != Method::Numeric) {
@@ -95,7 +96,7 @@ void FindFrom(ElementSolution& solution, ElementSet known, const Values<double>&
     }
     steps.push_back(equation->step);
     if (equation->roots.empty()) {
-        reason = "Уравнението няма корен, при който c > 0 и h > 0: няма такъв трапец.";
+        reason = {steps, "Уравнението няма корен, при който c > 0 и h > 0: няма такъв трапец."};
     }
     for (const double root : equation->roots) {
         Values<double> trial = values;
@@ -131,7 +132,7 @@ ElementSolution SolveElements(const std::vector<ElementGiven>& givens,
         Of(values, given.element) = given.value;
     }
     if (auto tie = elements::FindDependence(known, values, settings)) {
-        return Tied(std::move(solution), known, *tie, "");
+        return Tied(std::move(solution), *tie, "");
     }
     // A right angle at B makes a rectangle: m = 0 stands for the angle.
     if (known.Has(Element::Angle) && Of(values, Element::Angle) == 90.0) {
@@ -146,17 +147,17 @@ ElementSolution SolveElements(const std::vector<ElementGiven>& givens,
         known.Add(Element::M);
         Of(values, Element::M) = 0.0;
         if (auto tie = elements::FindDependence(known, values, settings)) {
-            return Tied(std::move(solution), known, *tie, prefix);
+            return Tied(std::move(solution), *tie, prefix);
         }
         solution.steps.push_back("∠B = 90°: трапецът е правоъгълник и m = HB = 0");
     }
     if (givens.size() == 2) {
         return DescribeTwo(std::move(solution), known, values, settings);
     }
-    std::string reason;
+    elements::NoTrapezoid reason;
     FindFrom(solution, known, values, solution.steps, reason, settings);
     if (solution.trapezoids.empty()) {
-        return Refused(std::move(solution), Status::Impossible, std::move(reason));
+        return Impossible(std::move(solution), std::move(reason));
     }
     solution.steps.clear();  // they begin every trapezoid's steps
     elements::ShareSteps(solution.trapezoids, solution.steps);

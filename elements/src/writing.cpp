@@ -63,16 +63,16 @@ std::string AngleEnding(double degrees) {
     return (exact ? "= " : "≈ ") + AngleText(degrees);
 }
 
-std::string PutIn(Element element, double value, const NumberSettings& settings) {
+std::string PutIn(Element element, double value, const NumberSettings& settings, bool in_formula) {
     if (element == Element::Angle) {
         return AngleText(value);
     }
     const std::string number = NumberText(value, settings);
-    return value < 0.0 ? "(" + number + ")" : number;
+    return value < 0.0 && in_formula ? "(" + number + ")" : number;
 }
 
 std::string FillIn(std::string_view pattern, const Values<double>& values,
-                   const NumberSettings& settings) {
+                   const NumberSettings& settings, bool in_formula) {
     std::string text;
     while (!pattern.empty()) {
         const std::size_t open = pattern.find('{');
@@ -86,7 +86,7 @@ std::string FillIn(std::string_view pattern, const Values<double>& values,
         const std::optional<ElementName> element =
             name == "∠" ? ElementName{Element::Angle} : FindElementName(name);
         if (element) {
-            text += PutIn(element->element, Of(values, element->element), settings);
+            text += PutIn(element->element, Of(values, element->element), settings, in_formula);
         }
         pattern.remove_prefix(close + 1);
     }

@@ -23,12 +23,13 @@ std::string AngleText(double degrees);
 std::string AngleEnding(double degrees);
 
 // The value of an element as a formula shows it: a number, in parentheses
-// when negative, or an angle.
-std::string PutIn(Element element, double value, const NumberSettings& settings);
+// when negative (in a sentence without them), or an angle.
+std::string PutIn(Element element, double value, const NumberSettings& settings,
+                  bool in_formula = true);
 
 // `pattern` with {a}, {b}, ..., {MN} and {∠} replaced by the values.
 std::string FillIn(std::string_view pattern, const Values<double>& values,
-                   const NumberSettings& settings);
+                   const NumberSettings& settings, bool in_formula = true);
 
 // "h = 5" or "∠B ≈ 33°33′26″": an element with its value.
 std::string ElementWithValue(Element element, double value, const NumberSettings& settings,
