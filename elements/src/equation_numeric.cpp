@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <numbers>
 
 #include "equation_solve.hpp"
 #include "kind_run.hpp"
@@ -11,7 +12,12 @@
 namespace trapezoid::elements {
 namespace {
 
-constexpr int kGridPoints = 400;
+// The grid: evenly over the interval, closer and closer towards 0 for flat
+// trapezoids, and h = L·sin θ with θ even for each length L that h must not
+// pass (b, AC, BD), where a leg √(L² − h²) changes fastest.
+constexpr int kEvenPoints = 200;
+constexpr int kPointsTowardsZero = 150;
+constexpr int kPointsTowardsEdge = 150;
 constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
 
 // f(h): the third given as the trapezoid of h and the other two gives it,
@@ -72,14 +78,15 @@ double Bisect(const Residual& f, double low, double high, double f_low) {
     return std::abs(f_low) <= std::abs(f(high)) ? low : high;
 }
 
-// The smallest |f| between low and high, by golden section.
-double SmallestMagnitude(const Residual& f, double low, double high) {
+// Where f comes closest to 0 between low and high, from the side of `sign`
+// (by golden section): past 0 when two roots lie close together there.
+double Closest(const Residual& f, double low, double high, double sign) {
     const double ratio = (std::sqrt(5.0) - 1.0) / 2.0;
     for (int i = 0; i < 100 && high - low > 1e-15 * high; ++i) {
         const double left = high - ratio * (high - low);
         const double right = low + ratio * (high - low);
-        const double f_left = std::abs(f(left));
-        const double f_right = std::abs(f(right));
+        const double f_left = sign * f(left);
+        const double f_right = sign * f(right);
         if (std::isnan(f_left) || std::isnan(f_right)) {
             break;
         }
@@ -108,10 +115,31 @@ Sample EdgeOfValues(const Residual& f, Sample with, Sample without) {
     return with;
 }
 
-std::vector<Sample> Samples(const Residual& f, double bound) {
+std::vector<double> GridPoints(double bound, ElementSet known, const Values<double>& values) {
+    std::vector<double> points;
+    for (int i = 1; i <= kEvenPoints; ++i) {
+        points.push_back(bound * i / kEvenPoints);
+    }
+    for (int i = 0; i < kPointsTowardsZero; ++i) {
+        points.push_back(bound * std::pow(10.0, -6.0 + 6.0 * i / kPointsTowardsZero));
+    }
+    for (const Element edge : {Element::B, Element::AC, Element::BD}) {
+        const double length = Of(values, edge);
+        if (known.Has(edge) && length <= bound) {
+            for (int i = 1; i <= kPointsTowardsEdge; ++i) {
+                points.push_back(length *
+                                 std::sin(std::numbers::pi / 2.0 * i / kPointsTowardsEdge));
+            }
+        }
+    }
+    std::sort(points.begin(), points.end());
+    points.erase(std::unique(points.begin(), points.end()), points.end());
+    return points;
+}
+
+std::vector<Sample> Samples(const Residual& f, const std::vector<double>& points) {
     std::vector<Sample> samples;
-    for (int i = 1; i <= kGridPoints; ++i) {
-        const double h = bound * i / kGridPoints;
+    for (const double h : points) {
         const Sample sample{h, f(h)};
         if (!samples.empty() && std::isnan(samples.back().f) != std::isnan(sample.f)) {
             const bool back_has_value = !std::isnan(samples.back().f);
@@ -128,9 +156,9 @@ bool SameSign(double x, double y) {
     return (x < 0.0) == (y < 0.0);
 }
 
-std::vector<double> Roots(const Residual& f, double bound) {
+std::vector<double> Roots(const Residual& f, const std::vector<double>& points) {
     const double tolerance = 1e-9 * std::abs(Of(f.values, f.third));
-    const std::vector<Sample> s = Samples(f, bound);
+    const std::vector<Sample> s = Samples(f, points);
     std::vector<double> roots;
     const auto keep = [&](double root) {
         if (std::abs(f(root)) <= tolerance) {
@@ -149,13 +177,32 @@ std::vector<double> Roots(const Residual& f, double bound) {
         } else if (next && previous && std::abs(s[i].f) < std::abs(s[i - 1].f) &&
                    std::abs(s[i].f) < std::abs(s[i + 1].f) && SameSign(s[i - 1].f, s[i].f) &&
                    SameSign(s[i + 1].f, s[i].f)) {
-            keep(SmallestMagnitude(f, s[i - 1].h, s[i + 1].h));
+            // Two roots close together, or one where f only touches 0.
+            const double sign = s[i].f < 0.0 ? -1.0 : 1.0;
+            const double closest = Closest(f, s[i - 1].h, s[i + 1].h, sign);
+            const double f_closest = f(closest);
+            if (!std::isnan(f_closest) && f_closest != 0.0 && !SameSign(f_closest, s[i].f)) {
+                keep(Bisect(f, s[i - 1].h, closest, s[i - 1].f));
+                keep(Bisect(f, closest, s[i + 1].h, f_closest));
+            } else {
+                keep(closest);
+            }
         }
     }
     std::sort(roots.begin(), roots.end());
     const auto same = [](double x, double y) { return std::abs(x - y) <= 1e-9 * std::abs(y); };
     roots.erase(std::unique(roots.begin(), roots.end(), same), roots.end());
     return roots;
+}
+
+// How steeply a kind's formulas can change near a trapezoid, so that the
+// equation is set up through the gentlest: the kinds without P divide only
+// by h and a + c; P,a,h divides by b − m, which is tiny for a flat trapezoid;
+// P,b,c has two trapezoids.
+int Steepness(int kind) {
+    constexpr std::array<int, kKindCount> kSteepness = {0, 0, 0, 0, 3, 2, 4, 5,
+                                                        2, 2, 1, 1, 1, 1, 1};
+    return kSteepness[static_cast<std::size_t>(kind)];
 }
 
 std::string Joined(const std::vector<std::string>& parts, std::string_view last) {
@@ -188,47 +235,52 @@ double ElementOfQuantities(Element element, const std::array<double, kQuantityCo
 
 std::optional<EquationRoots> SolveNumerically(ElementSet known, const Values<double>& values,
                                               const NumberSettings& settings) {
+    std::optional<Element> third;
+    Plan plan;
     for (int e = 0; e < kElementCount; ++e) {
-        const Element third = ElementAt(e);
-        if (!known.Has(third) || third == Element::H) {
+        const Element candidate = ElementAt(e);
+        if (!known.Has(candidate) || candidate == Element::H) {
             continue;
         }
         ElementSet start = known;
-        start.Remove(third);
+        start.Remove(candidate);
         start.Add(Element::H);
-        const Plan plan = PlanTowardsKind(start);
-        if (!plan.kind) {
-            continue;
+        const Plan trial = PlanTowardsKind(start);
+        if (trial.kind && (!third || Steepness(*trial.kind) < Steepness(*plan.kind))) {
+            third = candidate;
+            plan = trial;
         }
-        const double bound = HeightBound(known, values);
-        if (!std::isfinite(bound)) {
-            continue;
-        }
-        EquationRoots result;
-        result.unknown = Element::H;
-        result.start = start;
-        result.numeric = true;
-        result.roots = Roots(Residual{plan, third, values}, bound);
-
-        std::vector<std::string> others;
-        for (int o = 0; o < kElementCount; ++o) {
-            if (start.Has(ElementAt(o)) && ElementAt(o) != Element::H) {
-                others.push_back(std::string(ElementSymbol(ElementAt(o))));
-            }
-        }
-        result.step = "уравнение за h: от " + Joined(others, " и ") +
-                      " и h трапецът се намира, както е показано по-долу, и трябва " +
-                      ElementWithValue(third, Of(values, third), settings) + "; 0 < h ≤ " +
-                      NumberText(bound, settings) +
-                      ". Уравнението не е линейно или квадратно и е решено числено";
-        std::vector<std::string> found;
-        for (const double root : result.roots) {
-            found.push_back("h ≈ " + NumberText(root, settings));
-        }
-        result.step += found.empty() ? "; няма корен." : ": " + Joined(found, " и ") + ".";
-        return result;
     }
-    return std::nullopt;
+    const double bound = HeightBound(known, values);
+    if (!third || !std::isfinite(bound)) {
+        return std::nullopt;
+    }
+    ElementSet start = known;
+    start.Remove(*third);
+    start.Add(Element::H);
+    EquationRoots result;
+    result.unknown = Element::H;
+    result.start = start;
+    result.numeric = true;
+    result.roots = Roots(Residual{plan, *third, values}, GridPoints(bound, known, values));
+
+    std::vector<std::string> others;
+    for (int o = 0; o < kElementCount; ++o) {
+        if (start.Has(ElementAt(o)) && ElementAt(o) != Element::H) {
+            others.push_back(std::string(ElementSymbol(ElementAt(o))));
+        }
+    }
+    result.step = "уравнение за h: от " + Joined(others, " и ") +
+                  " и h трапецът се намира, както е показано по-долу, и трябва " +
+                  ElementWithValue(*third, Of(values, *third), settings) + "; 0 < h ≤ " +
+                  NumberText(bound, settings) +
+                  ". Уравнението не е линейно или квадратно и е решено числено";
+    std::vector<std::string> found;
+    for (const double root : result.roots) {
+        found.push_back("h ≈ " + NumberText(root, settings));
+    }
+    result.step += found.empty() ? "; няма корен." : ": " + Joined(found, " и ") + ".";
+    return result;
 }
 
 }  // namespace trapezoid::elements
