@@ -16,6 +16,7 @@
 #include "number_settings.hpp"
 #include "solid_button.hpp"
 #include "solve_message.hpp"
+#include "trapezoid/solve_message.hpp"
 #include "trapezoid_drawing.hpp"
 #include "typing_limit.hpp"
 #include "window_accessibility.hpp"
@@ -234,7 +235,8 @@ void Velmora::SolveTrapezoid() {
             break;
         case trapezoid::SolveOutcome::Status::Fault:
         case trapezoid::SolveOutcome::Status::NotATrapezoid:
-            ShowSolveMessage(this, SolveMessageText(outcome, kind, given, texts, settings));
+            ShowSolveMessage(
+                this, FromUtf8(trapezoid::SolveMessage(outcome, kind, given, texts, settings)));
             break;
         case trapezoid::SolveOutcome::Status::Rejected:
         case trapezoid::SolveOutcome::Status::Unchanged:
