@@ -4,6 +4,7 @@
 #include "branch_table.hpp"
 #include "recorded.hpp"
 #include "report.hpp"
+#include "trapezoid/solve_message.hpp"
 
 namespace trapezoid::elements {
 namespace {
@@ -67,28 +68,39 @@ SolveSteps RecordKind(int kind, const Values<double>& values, const NumberSettin
 KindRun RunKind(int kind, const Values<double>& values, const NumberSettings& settings) {
     using detail::Checked;
     KindRun run;
-    const auto failed_step = [&] {
-        const SolveSteps steps = RecordKind(kind, values, settings);
-        return steps.failed ? steps.steps[*steps.failed].text : std::string();
-    };
+    SolveOutcome outcome;
+    outcome.read = {values[0], values[1], values[2], values[3], values[4], values[5]};
     try {
         const detail::BranchResult<Checked> result =
             detail::BranchOf<Checked>(kind)(SixOf<Checked>(values));
-        if (detail::FindNotATrapezoid(result)) {
-            run.failed_step = failed_step();
+        if (const auto failure = detail::FindNotATrapezoid(result)) {
+            outcome.status = SolveOutcome::Status::NotATrapezoid;
+            outcome.not_positive = failure->quantity;
+            outcome.not_positive_value = detail::FailedValue(result, *failure).value();
+            outcome.sign_dropped = failure->sign_dropped;
+        } else {
+            run.trapezoids.push_back(QuantitiesOf(result.values));
+            if (result.second && detail::SecondSolutionExists(*result.second)) {
+                const auto& second = *result.second;
+                detail::Six<Checked> other = result.values;
+                other.a = second.a;
+                other.h = second.h;
+                other.S = second.S;
+                run.trapezoids.push_back(QuantitiesOf(other));
+            }
             return run;
         }
-        run.trapezoids.push_back(QuantitiesOf(result.values));
-        if (result.second && detail::SecondSolutionExists(*result.second)) {
-            const auto& second = *result.second;
-            detail::Six<Checked> other = result.values;
-            other.a = second.a;
-            other.h = second.h;
-            other.S = second.S;
-            run.trapezoids.push_back(QuantitiesOf(other));
-        }
-    } catch (const ArithmeticError&) {
-        run.failed_step = failed_step();
+    } catch (const ArithmeticError& error) {
+        outcome.status = SolveOutcome::Status::Fault;
+        outcome.fault = error.fault();
+    }
+    run.explanation = SolveExplanation(outcome, kind, settings);
+    if (run.explanation.empty()) {
+        const SolveSteps steps = RecordKind(kind, values, settings);
+        run.explanation = "Няма такъв трапец: пресмятането по " +
+                          std::string(kKinds[static_cast<std::size_t>(kind)].list_text) +
+                          " спира на „" + (steps.failed ? steps.steps[*steps.failed].text : "") +
+                          "“.";
     }
     return run;
 }

@@ -16,8 +16,9 @@ using Quantities = std::array<double, kQuantityCount>;
 
 struct KindRun {
     std::vector<Quantities> trapezoids;  // the second only for "P,b,c" when it exists
-    // No trapezoid: the step of the branch that faulted or came out not above 0.
-    std::string failed_step;
+    // No trapezoid: which condition on the kind's three values fails, as the
+    // main window says it.
+    std::string explanation;
 };
 
 // The branch of `kind` on the values of its three givens.

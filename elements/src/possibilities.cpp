@@ -84,10 +84,7 @@ std::optional<NoTrapezoid> FindTrapezoids(ElementSet known, Values<double> value
         if (auto broken = Derive(PlanEverything(plan.known), trial, unused, settings)) {
             return NoTrapezoid{std::move(steps), std::move(*broken)};
         }
-        return NoTrapezoid{std::move(steps),
-                           "Няма такъв трапец: пресмятането по " +
-                               std::string(kKinds[static_cast<std::size_t>(*plan.kind)].list_text) +
-                               " спира на „" + run.failed_step + "“."};
+        return NoTrapezoid{std::move(steps), run.explanation};
     }
     std::vector<std::string> shared = steps;  // up to the branch's own first trapezoid
     for (const KindStep& step : KindSteps(*plan.kind, values, settings)) {
