@@ -4,6 +4,7 @@
 #include "branch_table.hpp"
 #include "recorded.hpp"
 #include "report.hpp"
+#include "step_numbers.hpp"
 #include "trapezoid/solve_message.hpp"
 
 namespace trapezoid::elements {
@@ -114,7 +115,7 @@ std::vector<KindStep> KindSteps(int kind, const Values<double>& values,
     std::vector<KindStep> steps;
     for (SolveStep& step : RecordKind(kind, values, settings).steps) {
         if (step.name.find("′") == std::string::npos) {
-            steps.push_back({std::move(step.name), std::move(step.text)});
+            steps.push_back({std::move(step.name), WithSevenDecimals(step.text, settings)});
         }
     }
     return steps;

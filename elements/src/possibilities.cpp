@@ -57,6 +57,11 @@ std::optional<std::string> Derive(const Plan& plan, Values<double>& values,
                                   std::vector<std::string>& steps, const NumberSettings& settings) {
     for (const int relation : plan.relations) {
         if (!ApplyRelation(relation, values)) {
+            const double result =
+                Of(values, kRelations<double>[static_cast<std::size_t>(relation)].target);
+            if (std::isinf(result)) {
+                return "Числата са твърде големи, за да бъдат пресметнати.";
+            }
             return "Няма такъв трапец: " + RelationImpossible(relation, values, settings) + ".";
         }
         steps.push_back(RelationStep(relation, values, settings));
