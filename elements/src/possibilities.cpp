@@ -25,6 +25,20 @@ bool HasGivens(const Quantities& six, const std::vector<ElementGiven>& givens) {
     return true;
 }
 
+// The same trapezoid twice (the two roots of "P,b,c" when they are equal).
+bool AlreadyFound(const Quantities& six, const std::vector<ElementTrapezoid>& found) {
+    for (const ElementTrapezoid& trapezoid : found) {
+        bool same = true;
+        for (std::size_t q = 0; q < six.size(); ++q) {
+            same = same && std::abs(six[q] - trapezoid.quantities[q]) <= 1e-9 * std::abs(six[q]);
+        }
+        if (same) {
+            return true;
+        }
+    }
+    return false;
+}
+
 ElementTrapezoid TrapezoidOf(const Quantities& six, int kind, std::vector<std::string> steps) {
     ElementTrapezoid trapezoid;
     trapezoid.steps = std::move(steps);
@@ -103,7 +117,7 @@ std::optional<NoTrapezoid> FindTrapezoids(ElementSet known, Values<double> value
     }
     const std::size_t before = found.size();
     for (std::size_t i = 0; i < run.trapezoids.size(); ++i) {
-        if (!HasGivens(run.trapezoids[i], givens)) {
+        if (!HasGivens(run.trapezoids[i], givens) || AlreadyFound(run.trapezoids[i], found)) {
             continue;
         }
         std::vector<std::string> own = steps;
