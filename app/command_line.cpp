@@ -13,6 +13,7 @@ struct Reading {
     bool solve = false;
     bool help = false;
     bool version = false;
+    std::optional<std::string_view> pdf;
     std::vector<std::string_view> quantities;  // "name=value" arguments, in order
 };
 
@@ -29,6 +30,7 @@ constexpr OptionSpec kOptions[] = {
     {"--help", false, [](Reading& r, std::string_view) { r.help = true; }},
     {"-h", false, [](Reading& r, std::string_view) { r.help = true; }},
     {"--version", false, [](Reading& r, std::string_view) { r.version = true; }},
+    {"--pdf", true, [](Reading& r, std::string_view file) { r.pdf = file; }},
 };
 
 // The toolkit's own options, which it takes with one dash or two.
@@ -253,8 +255,13 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments,
         result.action = CommandLineAction::Help;
     } else if (reading.version) {
         result.action = CommandLineAction::Version;
+    } else if (reading.pdf && (!reading.solve || reading.pdf->empty())) {
+        result.error = reading.solve ? "--pdf иска име на файл, например --pdf решение.pdf"
+                                     : "--pdf се дава заедно с --solve, например "
+                                       "--solve a=10 b=6 c=5 --pdf решение.pdf";
     } else if (reading.solve) {
         result = ReadQuantities(reading, settings);
+        result.pdf_path = reading.pdf.value_or("");
     } else if (!reading.quantities.empty()) {
         result.error = "елементите се дават след --solve, например --solve a=12 c=8 B=45";
     } else {

@@ -25,6 +25,7 @@ struct CommandLine {
     std::array<std::string, trapezoid::kQuantityCount> texts;
     // Solve, any other two or three elements (kind is -1): their values.
     std::vector<trapezoid::ElementGiven> elements;
+    std::string pdf_path;  // Solve: also write the pages to this PDF file; empty for none
 };
 
 // True when the arguments (without the program's name) are for the command
@@ -39,6 +40,7 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments,
                              const trapezoid::NumberSettings& settings);
 
 // Runs the command line: prints the worked solution, the help or the
-// version on standard output, or one line on standard error. Returns the
-// exit status: 0 solved, 1 no trapezoid or a fault, 2 a bad argument.
+// version on standard output, or one line on standard error; with --pdf it
+// also writes the solution's pages. Returns the exit status: 0 solved, 1 no
+// trapezoid or a fault, 2 a bad argument or a PDF that could not be written.
 int RunCommandLine(int argc, char** argv);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "command_line.hpp"
+#include "command_line_pdf.hpp"
 #include "number_settings.hpp"
 #include "trapezoid/element_solution.hpp"
 #include "trapezoid/worked_solution.hpp"
@@ -34,11 +35,13 @@ std::string HelpText(const std::string& program) {
            "  или:     " +
            program +
            " --solve ИМЕ=СТОЙНОСТ ИМЕ=СТОЙНОСТ [ИМЕ=СТОЙНОСТ]\n"
+           "           [--pdf ФАЙЛ]\n"
            "Решава правоъгълен трапец ABCD по три негови елемента.\n"
            "Без аргументи отваря прозореца на калкулатора.\n"
            "\n"
            "  --solve ИМЕ=СТОЙНОСТ...  пресмята останалите елементи и извежда\n"
            "                           решението на стандартния изход\n"
+           "  --pdf ФАЙЛ               записва решението с чертежа и в PDF файл\n"
            "  -h, --help               извежда тази помощ и излиза\n"
            "      --version            извежда версията и излиза\n"
            "\n"
@@ -65,7 +68,7 @@ std::string HelpText(const std::string& program) {
            "  0  решението е изведено\n"
            "  1  няма трапец с тези елементи (и когато те са зависими или си\n"
            "     противоречат) или числата не могат да се пресметнат\n"
-           "  2  грешен аргумент\n"
+           "  2  грешен аргумент или PDF файлът не може да се запише\n"
            "\n"
            "Примери:\n"
            "  " +
@@ -100,21 +103,16 @@ void WriteLines(std::string text) {
     Write(stdout, text);
 }
 
-int SolveByKind(const CommandLine& command, const trapezoid::NumberSettings& settings) {
-    const trapezoid::WorkedSolution solution =
-        trapezoid::BuildWorkedSolution(command.kind, command.given, command.texts, settings);
-    WriteLines(solution.text);
-    return solution.solved ? 0 : 1;
-}
-
-// Two givens, or three that are no kind: what they determine, else why
-// there is no trapezoid (dependent, contradicting or impossible givens).
-int SolveByElements(const CommandLine& command, const trapezoid::NumberSettings& settings) {
-    using Status = trapezoid::ElementSolution::Status;
-    const trapezoid::ElementSolution solution =
-        trapezoid::SolveElements(command.elements, settings);
-    WriteLines(trapezoid::WriteElementSolution(solution, settings));
-    return solution.status == Status::Solved || solution.status == Status::TwoGivens ? 0 : 1;
+// Three of a, b, c, h, P and S that form a kind: the kind's worked solution.
+// Any other givens: what they determine, else why there is no trapezoid
+// (dependent, contradicting or impossible givens).
+trapezoid::WorkedSolution Solved(const CommandLine& command,
+                                 const trapezoid::NumberSettings& settings) {
+    if (command.kind >= 0) {
+        return trapezoid::BuildWorkedSolution(command.kind, command.given, command.texts, settings);
+    }
+    return trapezoid::ElementWorkedSolution(trapezoid::SolveElements(command.elements, settings),
+                                            settings);
 }
 
 }  // namespace
@@ -134,9 +132,19 @@ int RunCommandLine(int argc, char** argv) {
         case CommandLineAction::Version:
             Write(stdout, VersionText(program));
             return 0;
-        case CommandLineAction::Solve:
-            return command.kind >= 0 ? SolveByKind(command, settings)
-                                     : SolveByElements(command, settings);
+        case CommandLineAction::Solve: {
+            const trapezoid::WorkedSolution solution = Solved(command, settings);
+            WriteLines(solution.text);
+            if (!command.pdf_path.empty()) {
+                const std::string error =
+                    WritePdfWithoutDisplay(command.pdf_path, solution, settings);
+                if (!error.empty()) {
+                    Write(stderr, program + ": " + error + "\n");
+                    return 2;
+                }
+            }
+            return solution.solved ? 0 : 1;
+        }
         case CommandLineAction::Error:
             break;
     }

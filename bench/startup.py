@@ -1,8 +1,11 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Runs the window's start-up and the empty-widget baseline alternately and
-prints the median wall time and peak memory of each and their ratio."""
+prints the median wall time and peak memory of each and their ratio. On an X
+display with xdotool, also opens the solution window by Ctrl+R in fresh
+processes and prints the median time from the key press to its first paint."""
 import os
+import shutil
 import statistics
 import subprocess
 import sys
@@ -37,3 +40,24 @@ for name, samples in results.items():
 window, baseline = medians["window"], medians["baseline"]
 print(f"ratio of wall time {window[0] / baseline[0]:.2f}, "
       f"extra peak memory {window[1] - baseline[1]:+.1f} MiB")
+
+
+def open_solution():
+    """Milliseconds from Ctrl+R to the first paint of the solution window."""
+    process = subprocess.Popen([program, "--open-solution"], env=env, stdout=subprocess.PIPE,
+                               text=True)
+    if process.stdout.readline().strip() != "ready":
+        sys.exit("the window did not get ready")
+    window = subprocess.run(["xdotool", "search", "--name", "правоъгълен трапец, основи"],
+                            capture_output=True, text=True, check=True).stdout.split()[0]
+    subprocess.run(["xdotool", "windowfocus", "--sync", window, "key", "ctrl+r"], check=True)
+    elapsed = float(process.stdout.readline())
+    if process.wait() != 0:
+        sys.exit("the opening run failed")
+    return elapsed
+
+
+if env.get("QT_QPA_PLATFORM") == "xcb" and shutil.which("xdotool"):
+    openings = [open_solution() for _ in range(11)]
+    print(f"opening the solution window: median {statistics.median(openings):.1f} ms "
+          f"(min {min(openings):.1f}, max {max(openings):.1f}, 11 fresh runs)")

@@ -45,9 +45,9 @@ QString Explanation(int index, const QString& written, bool given,
         return lines.join(QLatin1Char('\n'));
     }
     if (possibilities == 2) {
-        lines << QStringLiteral("Първата от двете възможности:");
+        lines << QStringLiteral("Първа възможност:");
     } else if (possibilities == 1) {
-        lines << QStringLiteral("Единствената възможност:");
+        lines << QStringLiteral("Има една възможност:");
     }
     for (const std::size_t step : trapezoid::StepsLeadingTo(steps, index)) {
         lines << FromUtf8(steps.steps[step].text);

@@ -7,7 +7,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QVBoxLayout>
 
 #include "box_explanation.hpp"
 #include "burger_icon.hpp"
@@ -17,6 +19,7 @@
 #include "number_settings.hpp"
 #include "read_only_text_view.hpp"
 #include "solid_button.hpp"
+#include "solution_menu.hpp"
 #include "solve_message.hpp"
 #include "stale_results.hpp"
 #include "trapezoid/solve_message.hpp"
@@ -82,13 +85,28 @@ Velmora::Velmora(SettingsSource settings, QWidget* parent)
     // the window's. With the window's font as the application's, start-up loads one
     // face instead of two, and skips the fallback search for the default family.
     QApplication::setFont(font());
-    SetBackground(this, QPalette::Window, kWindowColour);
-    setFixedSize(kClientSize);
+
+    // The menu bar above, the controls in a fixed area below: the window is
+    // as wide as the area and as high as the area plus the bar.
+    client_area_ = new QWidget(this);
+    SetBackground(client_area_, QPalette::Window, kWindowColour);
+    client_area_->setFixedSize(kClientSize);
+    solution_menu_ = new SolutionMenu(this);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->setMenuBar(solution_menu_->MenuBar());
+    layout->addWidget(client_area_);
+    layout->activate();  // fixes the size now, before the platform window exists
+    connect(this, &Velmora::solved, solution_menu_, &SolutionMenu::TakeSolve);
 
     CreateControls();
     // Wired after the boxes' explanations, which an edit drops first.
     stale_results_ = new StaleResults(Text2, Text1[0], this);
     connect(stale_results_, &StaleResults::changed, this, &Velmora::staleResultsChanged);
+    connect(this, &Velmora::staleResultsChanged, solution_menu_,
+            [this] { solution_menu_->SetStaleNote(StaleResultsNote()); });
     given_hints_ = new GivenHints(Text2, this);
     SetFocusOrder();
     Text1[0]->setFocus();
@@ -96,20 +114,21 @@ Velmora::Velmora(SettingsSource settings, QWidget* parent)
 }
 
 void Velmora::CreateControls() {
-    Label1[0] = MakeLabel(this, window_texts::TitleLabel(), kTitleLabel);
+    QWidget* area = client_area_;
+    Label1[0] = MakeLabel(area, window_texts::TitleLabel(), kTitleLabel);
 
-    Frame1 = new QGroupBox(window_texts::DimensionsFrame(), this);
+    Frame1 = new QGroupBox(window_texts::DimensionsFrame(), area);
     Frame1->setGeometry(kFrame);
     SetBackground(Frame1, QPalette::Window, kWindowColour);
     // The classic look: an etched line through the middle of the caption.
     UseClassicFrame(Frame1);
 
-    Picture1 = new TrapezoidPicture(this);
+    Picture1 = new TrapezoidPicture(area);
     Picture1->setGeometry(kPicture);
 
-    Label1[1] = MakeLabel(this, window_texts::GivenLabel(), kGivenLabel);
+    Label1[1] = MakeLabel(area, window_texts::GivenLabel(), kGivenLabel);
 
-    List1[0] = new QListWidget(this);
+    List1[0] = new QListWidget(area);
     List1[0]->setGeometry(kKindList);
     List1[0]->addItems(window_texts::KindListItems());
     List1[0]->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -142,12 +161,12 @@ void Velmora::CreateControls() {
     DropExplanationsOnEdit(Text2);
 
     Command1[0] =
-        MakeButton(this, window_texts::CalculateButton(), kCalculateButton, kCalculateColour);
-    Command1[1] = MakeButton(this, window_texts::ClearButton(), kClearButton, kClearColour);
+        MakeButton(area, window_texts::CalculateButton(), kCalculateButton, kCalculateColour);
+    Command1[1] = MakeButton(area, window_texts::ClearButton(), kClearButton, kClearColour);
     connect(Command1[0], &QPushButton::clicked, this, [this] { Command1_Click(0); });
     connect(Command1[1], &QPushButton::clicked, this, [this] { Command1_Click(1); });
 
-    Text1[0] = new QPlainTextEdit(this);
+    Text1[0] = new QPlainTextEdit(area);
     Text1[0]->setGeometry(kAssignmentBox);
     MakeReadOnlyTextView(Text1[0]);
     Text1[0]->setFocusPolicy(Qt::StrongFocus);
@@ -254,6 +273,7 @@ void Velmora::SolveTrapezoid() {
     }
     stale_results_->AfterSolve(outcome, given, settings);
     given_hints_->AfterSolve(outcome.status, given, texts, settings);
+    emit solved({kind, given, texts, settings});
 }
 
 QString Velmora::StaleResultsNote() const {

@@ -8,6 +8,7 @@
 #include <array>
 #include <functional>
 
+#include "solve_request.hpp"
 #include "trapezoid/solver.hpp"
 
 class GivenHints;
@@ -19,6 +20,7 @@ class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 class StaleResults;
+class SolutionMenu;
 class TrapezoidPicture;
 
 // The font of the window's texts: the serif family at 12 pt.
@@ -56,9 +58,16 @@ class Velmora : public QWidget {
     // the result boxes hold results of earlier givens; empty otherwise.
     QString StaleResultsNote() const;
 
+    // The 481 × 424 area below the menu bar that holds the controls.
+    QWidget* ClientArea() const { return client_area_; }
+    // The menu bar's commands and the solution window behind them.
+    SolutionMenu* Menu() const { return solution_menu_; }
+
   signals:
     // The result boxes came to hold, or no longer hold, results of earlier givens.
     void staleResultsChanged();
+    // Every solve, also one that writes nothing: what its worked solution needs.
+    void solved(const SolveRequest& request);
 
   private:
     void CreateControls();
@@ -67,4 +76,6 @@ class Velmora : public QWidget {
     SettingsSource settings_;
     StaleResults* stale_results_ = nullptr;
     GivenHints* given_hints_ = nullptr;
+    QWidget* client_area_ = nullptr;
+    SolutionMenu* solution_menu_ = nullptr;
 };

@@ -1,11 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "kind_run.hpp"
 
+#include <charconv>
+
+#include "exact/surd.hpp"
+
 #include "branch_table.hpp"
 #include "recorded.hpp"
 #include "report.hpp"
 #include "step_numbers.hpp"
 #include "trapezoid/solve_message.hpp"
+#include "writing.hpp"
 
 namespace trapezoid::elements {
 namespace {
@@ -17,6 +22,7 @@ class Plain {
     Plain(double value) : value_(value) {}
     double value() const { return value_; }
     Plain Named(std::string_view /*name*/) const { return *this; }
+    Plain NamedInSecond(std::string_view /*name*/) const { return *this; }
     Plain Unnamed() const { return *this; }
 
     friend Plain operator+(Plain x, Plain y) { return x.value_ + y.value_; }
@@ -42,17 +48,36 @@ Quantities QuantitiesOf(const detail::Six<V>& six) {
             six.h.value(), six.P.value(), six.S.value()};
 }
 
+// A value's exact form when it has at most seven decimals, so that the
+// steps end "= 40" where the value is 40 and "≈ 5,6568542" where it is not.
+std::optional<exact::Surd> ExactIfShort(double value, const NumberSettings& settings) {
+    if (!ValueEnding(value, settings).starts_with("=")) {
+        return std::nullopt;
+    }
+    std::array<char, 400> digits{};
+    const auto [end, error] = std::to_chars(digits.data(), digits.data() + digits.size(), value,
+                                            std::chars_format::fixed, 7);
+    if (error != std::errc()) {
+        return std::nullopt;
+    }
+    return exact::Surd::FromDecimal({digits.data(), end});
+}
+
 // The branch run on values that record its steps; the step where it faults
 // or comes out not above 0 is marked.
 SolveSteps RecordKind(int kind, const Values<double>& values, const NumberSettings& settings) {
-    detail::StepRecorder recorder(settings);
+    const detail::ValueWriter writer(settings, 7);
+    detail::StepRecorder recorder(writer);
     const auto given = [&](int index) {
-        return detail::Recorded::Given(recorder, kQuantitySymbols[static_cast<std::size_t>(index)],
-                                       values[static_cast<std::size_t>(index)]);
+        return detail::Recorded::Given(
+            recorder, kQuantitySymbols[static_cast<std::size_t>(index)],
+            detail::DualValue(values[static_cast<std::size_t>(index)],
+                              ExactIfShort(values[static_cast<std::size_t>(index)], settings)));
     };
+    const detail::Six<detail::Recorded> readings{given(0), given(1), given(2),
+                                                 given(3), given(4), given(5)};
     try {
-        const auto result = detail::BranchOf<detail::Recorded>(kind)(
-            {given(0), given(1), given(2), given(3), given(4), given(5)});
+        const auto result = detail::BranchOf<detail::Recorded>(kind)(readings);
         if (const auto failure = detail::FindNotATrapezoid(result)) {
             if (const auto step = detail::FailedValue(result, *failure).step()) {
                 recorder.MarkFailed(*step);

@@ -12,19 +12,18 @@ template <class V>
 BranchResult<V> BranchPBC(const Six<V>& read) {
     const V b = read.b, c = read.c, P = read.P;
     const V x = Step<V>("x", (P - b) - 2 * c);
-    const auto root_distance = [&] { return Sqrt(x * x - 2 * (x * x - b * b)); };
-
-    const V r = Step<V>("r", root_distance());
+    const V r = Step<V>("r", Sqrt(x * x - 2 * (x * x - b * b)));
     const V m1 = Step<V>("m", (x - r) / 2);
     const V a = Step<V>("a", c + m1);
     const V h = Step<V>("h", ((P - a) - b) - c);
     const V S = Step<V>("S", ((a + c) * h) / 2);
 
-    // The second trapezoid, for the report only.
-    const V m2 = Unrecorded<V>((x + root_distance()) / 2);
-    const V a2 = Unrecorded<V>(c + m2);
-    const V h2 = Unrecorded<V>(((P - 2 * c) - b) - m2);
-    const V S2 = Unrecorded<V>(((2 * c + m2) * h2) / 2);
+    // The second trapezoid, for the report only. r formed again from x and b
+    // would be the same double.
+    const V m2 = SecondStep<V>("m", (x + r) / 2);
+    const V a2 = SecondStep<V>("a", c + m2);
+    const V h2 = SecondStep<V>("h", ((P - 2 * c) - b) - m2);
+    const V S2 = SecondStep<V>("S", ((2 * c + m2) * h2) / 2);
 
     return {{a, b, c, h, P, S}, {}, SecondSolution<V>{a2, h2, S2}};
 }

@@ -49,7 +49,7 @@ class Checked {
 
     // The hooks of the branches (see Step): plain solving names nothing.
     constexpr Checked Named(std::string_view /*name*/) const { return *this; }
-    constexpr Checked Unnamed() const { return *this; }
+    constexpr Checked NamedInSecond(std::string_view /*name*/) const { return *this; }
 
     friend Checked operator+(Checked x, Checked y) { return Finite(x.value_ + y.value_); }
     friend Checked operator-(Checked x, Checked y) { return Finite(x.value_ - y.value_); }
@@ -95,11 +95,11 @@ V Step(std::string_view name, const V& value) {
     return value.Named(name);
 }
 
-// A computed value that the description leaves out; it still ends the solve
-// at a fault.
+// A value of the second trapezoid of kind "P,b,c", which the description
+// keeps apart from the steps of the first.
 template <class V>
-V Unrecorded(const V& value) {
-    return value.Unnamed();
+V SecondStep(std::string_view name, const V& value) {
+    return value.NamedInSecond(name);
 }
 
 }  // namespace trapezoid::detail

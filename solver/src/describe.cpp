@@ -1,46 +1,68 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The steps of a solve: the kind's branch run again with values that record
 // their formulas, so that the steps are the formulas the solve evaluates.
+#include "describe.hpp"
+
 #include <algorithm>
 
 #include "branch_table.hpp"
 #include "givens.hpp"
-#include "recorded.hpp"
 
 namespace trapezoid {
+namespace detail {
 
-SolveSteps DescribeSolve(int kind, const std::array<bool, kQuantityCount>& given,
-                         const std::array<std::string, kQuantityCount>& texts,
-                         const NumberSettings& settings) {
-    using detail::Recorded;
-    std::optional<detail::Six<double>> read;
+std::optional<DescribedRun> RunDescribed(int kind, const std::array<bool, kQuantityCount>& given,
+                                         const std::array<std::string, kQuantityCount>& texts,
+                                         StepRecorder& recorder) {
+    const NumberSettings& settings = recorder.writer().settings();
+    std::optional<Six<double>> read;
     try {
-        read = detail::ReadBoxes(given, texts, settings);
+        read = ReadBoxes(given, texts, settings);
     } catch (const ArithmeticError&) {
-        return {};  // a box beyond the range of a double: no step is reached
+        return std::nullopt;  // a box beyond the range of a double: no step is reached
     }
     if (!read || !IsKind(kind)) {
-        return {};
+        return std::nullopt;
     }
-    detail::StepRecorder recorder(settings);
+    // A given's exact value is the decimal its text denotes; the other boxes
+    // play no part.
     const auto reading = [&](int index, double value) {
-        return Recorded::Given(recorder, kQuantitySymbols[static_cast<std::size_t>(index)], value);
+        std::optional<exact::Surd> exact;
+        if (IsGiven(kind, index)) {
+            exact = exact::Surd::FromDecimal(
+                ReadQuantityText(texts[static_cast<std::size_t>(index)], settings).decimal);
+        }
+        return Recorded::Given(recorder, kQuantitySymbols[static_cast<std::size_t>(index)],
+                               DualValue(value, std::move(exact)));
     };
     using namespace QuantityIndex;
-    const detail::Six<Recorded> readings{reading(A, read->a), reading(B, read->b),
-                                         reading(C, read->c), reading(H, read->h),
-                                         reading(P, read->P), reading(S, read->S)};
+    const Six<Recorded> readings{reading(A, read->a), reading(B, read->b), reading(C, read->c),
+                                 reading(H, read->h), reading(P, read->P), reading(S, read->S)};
+    DescribedRun run;
     try {
-        const detail::BranchResult<Recorded> result = detail::BranchOf<Recorded>(kind)(readings);
-        if (const auto failure = detail::FindNotATrapezoid(result)) {
-            if (const auto step = detail::FailedValue(result, *failure).step()) {
+        run.result = BranchOf<Recorded>(kind)(readings);
+        run.failure = FindNotATrapezoid(*run.result);
+        if (run.failure) {
+            if (const auto step = FailedValue(*run.result, *run.failure).step()) {
                 recorder.MarkFailed(*step);
             }
         }
     } catch (const ArithmeticError&) {
         // The step that faulted is marked; a fault outside the steps (the
         // second trapezoid of P,b,c) marks none.
+        run.result.reset();
     }
+    return run;
+}
+
+}  // namespace detail
+
+SolveSteps DescribeSolve(int kind, const std::array<bool, kQuantityCount>& given,
+                         const std::array<std::string, kQuantityCount>& texts,
+                         const NumberSettings& settings) {
+    const detail::ValueWriter writer(settings, 7);
+    detail::StepRecorder recorder(writer);
+    detail::RunDescribed(kind, given, texts, recorder);
     return recorder.Take();
 }
 

@@ -6,20 +6,12 @@
 #include <cmath>
 #include <string>
 
+#include "fixed_text.hpp"
 #include "grouping.hpp"
 #include "trapezoid/solver.hpp"
 
 namespace trapezoid {
 namespace {
-
-// Large enough for every double in fixed notation with seven decimals.
-constexpr std::size_t kBufferSize = 400;
-
-std::string ToChars(double value, std::chars_format format, int precision) {
-    char buffer[kBufferSize];
-    const auto result = std::to_chars(buffer, buffer + kBufferSize, value, format, precision);
-    return std::string(buffer, result.ptr);
-}
 
 // Inserts the group separator into a run of integer digits.
 std::string GroupDigits(const std::string& digits, const NumberSettings& settings) {
@@ -42,6 +34,19 @@ std::string GroupDigits(const std::string& digits, const NumberSettings& setting
     return digits.substr(0, remaining) + tail;
 }
 
+}  // namespace
+
+namespace detail {
+
+// Large enough for every double in fixed notation with seven decimals.
+constexpr std::size_t kBufferSize = 400;
+
+std::string ToChars(double value, std::chars_format format, int precision) {
+    char buffer[kBufferSize];
+    const auto result = std::to_chars(buffer, buffer + kBufferSize, value, format, precision);
+    return std::string(buffer, result.ptr);
+}
+
 std::string StripTrailingZeros(std::string digits) {
     const std::size_t point = digits.find('.');
     if (point == std::string::npos) {
@@ -62,9 +67,10 @@ std::string ReplacePoint(std::string text, const std::string& separator) {
     return text;
 }
 
-}  // namespace
+}  // namespace detail
 
 std::string FormatQuantityText(double value, const NumberSettings& settings) {
+    using detail::ToChars;
     const std::string fixed = ToChars(std::abs(value), std::chars_format::fixed, 7);
     const std::size_t point = fixed.find('.');
     std::string integer = fixed.substr(0, point);
@@ -83,6 +89,7 @@ std::string FormatQuantityText(double value, const NumberSettings& settings) {
 }
 
 std::string FormatReportNumber(double value, const NumberSettings& settings) {
+    using detail::ReplacePoint, detail::StripTrailingZeros, detail::ToChars;
     if (value == 0.0) {
         return "0";  // also for -0
     }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "recorded.hpp"
 
-#include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include "checked.hpp"
 
@@ -11,22 +11,18 @@ namespace {
 
 constexpr std::string_view kMinus = "−";
 
-std::vector<std::size_t> Union(const std::vector<std::size_t>& x,
-                               const std::vector<std::size_t>& y) {
-    std::vector<std::size_t> both;
-    std::set_union(x.begin(), x.end(), y.begin(), y.end(), std::back_inserter(both));
-    return both;
+// The indices of the set bits, ascending.
+std::vector<std::size_t> Indices(std::uint64_t bits) {
+    std::vector<std::size_t> indices;
+    for (std::size_t i = 0; bits != 0; ++i, bits >>= 1) {
+        if ((bits & 1) != 0) {
+            indices.push_back(i);
+        }
+    }
+    return indices;
 }
 
 }  // namespace
-
-std::string StepRecorder::Number(double value) const {
-    std::string text = FormatReportNumber(value, settings_);
-    if (!text.empty() && text.front() == '-') {
-        text.replace(0, 1, kMinus);
-    }
-    return text;
-}
 
 std::size_t StepRecorder::Add(SolveStep step) {
     steps_.steps.push_back(std::move(step));
@@ -34,48 +30,67 @@ std::size_t StepRecorder::Add(SolveStep step) {
 }
 
 Recorded::Recorded(int constant)
-    : value_(constant), letters_(std::to_string(constant)), numbers_(letters_) {}
+    : value_(constant, exact::Surd(constant)),
+      letters_(std::to_string(constant)),
+      numbers_(letters_) {}
 
-Recorded Recorded::Leaf(StepRecorder* recorder, std::string_view letters, double value) {
+Recorded Recorded::Leaf(StepRecorder* recorder, std::string_view letters, const DualValue& value,
+                        Substitution numbers) {
     Recorded leaf;
     leaf.recorder_ = recorder;
     leaf.value_ = value;
     leaf.letters_ = std::string(letters);
-    // A negative number put into a formula stands in parentheses.
-    const std::string number = recorder->Number(value);
-    leaf.numbers_ = value < 0.0 ? "(" + number + ")" : number;
+    leaf.numbers_ = std::move(numbers.text);
+    leaf.numbers_fraction_ = numbers.fraction;
     return leaf;
 }
 
-Recorded Recorded::Given(StepRecorder& recorder, std::string_view symbol, double value) {
-    return Leaf(&recorder, symbol, value);
+Recorded Recorded::Given(StepRecorder& recorder, std::string_view symbol, const DualValue& value) {
+    return Leaf(&recorder, symbol, value, GivenSubstitution(recorder.writer(), value));
+}
+
+SolveStep Recorded::StepText(std::string_view name, const std::optional<ExactForm>& form) const {
+    SolveStep step{std::string(name), std::string(name) + " = " + letters_ + " = " + numbers_,
+                   Indices(uses_)};
+    if (!fault_) {
+        step.text += " " + recorder_->writer().Ending(value_, form);
+    }
+    return step;
+}
+
+Recorded Recorded::Substituted(std::string_view name, const std::optional<ExactForm>& form) const {
+    Recorded named =
+        Leaf(recorder_, name, value_, SubstitutionOf(recorder_->writer(), value_, form));
+    named.form_ = form;
+    return named;
 }
 
 Recorded Recorded::Named(std::string_view name) const {
     if (recorder_ == nullptr) {
         return *this;  // constants only: nothing to describe
     }
-    SolveStep step{std::string(name), std::string(name) + " = " + letters_ + " = " + numbers_,
-                   uses_};
-    if (!fault_) {
-        step.text += " = " + recorder_->Number(value_);
-    }
-    const std::size_t index = recorder_->Add(std::move(step));
     if (fault_) {
-        recorder_->MarkFailed(index);
+        recorder_->MarkFailed(recorder_->Add(StepText(name, std::nullopt)));
         throw ArithmeticError(*fault_);
     }
-    Recorded named = Leaf(recorder_, name, value_);
-    named.uses_ = {index};
+    const std::optional<ExactForm> form = recorder_->writer().Exact(value_);
+    const std::size_t index = recorder_->Add(StepText(name, form));
+    Recorded named = Substituted(name, form);
+    named.uses_ = std::uint64_t{1} << index;
     named.step_ = index;
     return named;
 }
 
-Recorded Recorded::Unnamed() const {
+Recorded Recorded::NamedInSecond(std::string_view name) const {
     if (fault_) {
         throw ArithmeticError(*fault_);
     }
-    return *this;
+    const std::optional<ExactForm> form = recorder_->writer().Exact(value_);
+    recorder_->AddSecond(StepText(name, form));
+    // Only the shared steps count as uses.
+    Recorded named = Substituted(name, form);
+    named.uses_ = uses_;
+    return named;
 }
 
 std::string Recorded::Wrapped(const std::string& text, const Recorded& x, Binding needed) {
@@ -90,80 +105,98 @@ Recorded Recorded::WithFault(std::optional<ArithmeticFault> fault) const {
     return result;
 }
 
+std::string Recorded::WrappedNumbers(const Recorded& x, Binding needed, bool in_product) {
+    if (x.numbers_fraction_ && in_product) {
+        return "(" + x.numbers_ + ")";
+    }
+    return Wrapped(x.numbers_, x, needed);
+}
+
 // Operands of the same binding stand without parentheses on the left (the
 // formulas associate to the left) and in parentheses on the right.
 Recorded Recorded::Binary(const Recorded& x, std::string_view sign, Binding binding,
-                          const Recorded& y, double value) {
+                          const Recorded& y, const DualValue& value) {
     Recorded result;
     result.recorder_ = x.recorder_ != nullptr ? x.recorder_ : y.recorder_;
     result.value_ = value;
     result.fault_ = x.fault_ ? x.fault_ : y.fault_;
     result.binding_ = binding;
-    result.uses_ = Union(x.uses_, y.uses_);
+    result.uses_ = x.uses_ | y.uses_;
     const auto right = static_cast<Binding>(static_cast<int>(binding) + 1);
     result.letters_ =
         Wrapped(x.letters_, x, binding) + std::string(sign) + Wrapped(y.letters_, y, right);
-    result.numbers_ =
-        Wrapped(x.numbers_, x, binding) + std::string(sign) + Wrapped(y.numbers_, y, right);
+    const bool product = binding == Binding::Product;
+    const bool multiplied = product && sign == "·";
+    result.numbers_ = WrappedNumbers(x, binding, multiplied) + std::string(sign) +
+                      WrappedNumbers(y, right, product);
+    return result;
+}
+
+// A unary operation on x: the same steps used, the new formula and value.
+Recorded Recorded::Unary(const Recorded& x, Binding binding, std::string letters,
+                         std::string numbers, const DualValue& value) {
+    Recorded result = x;
+    result.value_ = value;
+    result.binding_ = binding;
+    result.letters_ = std::move(letters);
+    result.numbers_ = std::move(numbers);
+    result.numbers_fraction_ = false;
+    result.step_.reset();
+    result.form_.reset();
     return result;
 }
 
 Recorded operator+(const Recorded& x, const Recorded& y) {
-    const double sum = x.value_ + y.value_;
-    return Recorded::Binary(x, " + ", Recorded::Binding::Sum, y, sum).WithFault(FaultOfResult(sum));
+    const double sum = x.value() + y.value();
+    return Recorded::Binary(x, " + ", Recorded::Binding::Sum, y,
+                            DualValue::Sum(x.value_, y.value_, sum))
+        .WithFault(FaultOfResult(sum));
 }
 
 Recorded operator-(const Recorded& x, const Recorded& y) {
-    const double difference = x.value_ - y.value_;
-    return Recorded::Binary(x, " − ", Recorded::Binding::Sum, y, difference)
+    const double difference = x.value() - y.value();
+    return Recorded::Binary(x, " − ", Recorded::Binding::Sum, y,
+                            DualValue::Difference(x.value_, y.value_, difference))
         .WithFault(FaultOfResult(difference));
 }
 
 Recorded operator*(const Recorded& x, const Recorded& y) {
-    const double product = x.value_ * y.value_;
+    const double product = x.value() * y.value();
+    const DualValue value = DualValue::Product(x.value_, y.value_, product);
     if (x.letters_ != y.letters_ || x.numbers_ != y.numbers_) {
-        return Recorded::Binary(x, "·", Recorded::Binding::Product, y, product)
+        return Recorded::Binary(x, "·", Recorded::Binding::Product, y, value)
             .WithFault(FaultOfResult(product));
     }
     // x·x is written as a square.
-    Recorded square = x;
-    square.value_ = product;
-    square.binding_ = Recorded::Binding::Power;
-    square.letters_ = Recorded::Wrapped(x.letters_, x, Recorded::Binding::Atom) + "²";
-    square.numbers_ = Recorded::Wrapped(x.numbers_, x, Recorded::Binding::Atom) + "²";
-    square.step_.reset();
-    return square.WithFault(FaultOfResult(product));
+    using Binding = Recorded::Binding;
+    return Recorded::Unary(x, Binding::Power, Recorded::Wrapped(x.letters_, x, Binding::Atom) + "²",
+                           Recorded::WrappedNumbers(x, Binding::Atom, true) + "²", value)
+        .WithFault(FaultOfResult(product));
 }
 
 Recorded operator/(const Recorded& x, const Recorded& y) {
-    const double quotient = x.value_ / y.value_;
-    return Recorded::Binary(x, " / ", Recorded::Binding::Product, y, quotient)
-        .WithFault(FaultOfQuotient(y.value_, quotient));
+    const double quotient = x.value() / y.value();
+    return Recorded::Binary(x, " / ", Recorded::Binding::Product, y,
+                            DualValue::Quotient(x.value_, y.value_, quotient))
+        .WithFault(FaultOfQuotient(y.value(), quotient));
 }
 
 Recorded Recorded::operator-() const {
-    Recorded negated = *this;
-    negated.value_ = -value_;
-    negated.binding_ = Binding::Sum;  // "−d" needs parentheses wherever a sum does
-    negated.letters_ = std::string(kMinus) + Wrapped(letters_, *this, Binding::Atom);
-    negated.numbers_ = std::string(kMinus) + Wrapped(numbers_, *this, Binding::Atom);
-    negated.step_.reset();
-    return negated;
+    // "−d" needs parentheses wherever a sum does.
+    return Unary(*this, Binding::Sum, std::string(kMinus) + Wrapped(letters_, *this, Binding::Atom),
+                 std::string(kMinus) + Wrapped(numbers_, *this, Binding::Atom),
+                 DualValue::Negated(value_));
 }
 
 Recorded Sqrt(const Recorded& x) {
-    Recorded root = x;
-    root.value_ = std::sqrt(x.value_);
-    root.binding_ = Recorded::Binding::Atom;
-    root.letters_ = "√(" + x.letters_ + ")";
-    root.numbers_ = "√(" + x.numbers_ + ")";
-    root.step_.reset();
-    return root.WithFault(FaultOfRoot(x.value_));
+    return Recorded::Unary(x, Recorded::Binding::Atom, "√(" + x.letters_ + ")",
+                           "√(" + x.numbers_ + ")", DualValue::Root(x.value_, std::sqrt(x.value())))
+        .WithFault(FaultOfRoot(x.value()));
 }
 
 Recorded SqrtOfNonNegative(const Recorded& x) {
     Recorded radicand = x;
-    radicand.value_ = RoundingOnlyRadicand(x.value_);
+    radicand.value_ = DualValue(RoundingOnlyRadicand(x.value()), x.value_.exact());
     return Sqrt(radicand);
 }
 

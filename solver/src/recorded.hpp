@@ -1,32 +1,38 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The value type that describes a solve: each value carries its formula, in
-// letters and with numbers, and naming a value (Step) records it as a step.
+// The value type that describes a solve: each value carries its exact value
+// and its formula, in letters and with numbers, and naming a value (Step)
+// records it as a step.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "dual_value.hpp"
 #include "trapezoid/solver.hpp"
 #include "trapezoid/steps.hpp"
+#include "value_writing.hpp"
 
 namespace trapezoid::detail {
 
 // The steps of one described solve.
 class StepRecorder {
   public:
-    explicit StepRecorder(const NumberSettings& settings) : settings_(settings) {}
+    explicit StepRecorder(const ValueWriter& writer) : writer_(writer) {}
 
-    // A number as the steps write it: the report's form, the minus as "−".
-    std::string Number(double value) const;
+    const ValueWriter& writer() const { return writer_; }
 
     std::size_t Add(SolveStep step);
+    // A step of the second trapezoid of kind "P,b,c".
+    void AddSecond(SolveStep step) { steps_.second.push_back(std::move(step)); }
     void MarkFailed(std::size_t index) { steps_.failed = index; }
+    const SolveSteps& steps() const { return steps_; }
     SolveSteps Take() { return std::move(steps_); }
 
   private:
-    const NumberSettings& settings_;
+    const ValueWriter& writer_;
     SolveSteps steps_;
 };
 
@@ -38,14 +44,17 @@ class Recorded {
     // The integer constants of the formulas; implicit, as for Checked.
     Recorded(int constant);
 
-    static Recorded Given(StepRecorder& recorder, std::string_view symbol, double value);
+    static Recorded Given(StepRecorder& recorder, std::string_view symbol, const DualValue& value);
 
-    double value() const { return value_; }
+    double value() const { return value_.value(); }
+    const DualValue& dual() const { return value_; }
+    // The exact written form that naming this value worked out, if it was named.
+    const std::optional<std::optional<ExactForm>>& form() const { return form_; }
     // The step that named this value, if any.
     std::optional<std::size_t> step() const { return step_; }
 
     Recorded Named(std::string_view name) const;
-    Recorded Unnamed() const;
+    Recorded NamedInSecond(std::string_view name) const;
 
     friend Recorded operator+(const Recorded& x, const Recorded& y);
     friend Recorded operator-(const Recorded& x, const Recorded& y);
@@ -60,20 +69,32 @@ class Recorded {
     enum class Binding { Sum, Product, Power, Atom };
 
     Recorded() = default;
-    static Recorded Leaf(StepRecorder* recorder, std::string_view letters, double value);
+    static Recorded Leaf(StepRecorder* recorder, std::string_view letters, const DualValue& value,
+                         Substitution numbers);
     static Recorded Binary(const Recorded& x, std::string_view sign, Binding binding,
-                           const Recorded& y, double value);
+                           const Recorded& y, const DualValue& value);
     // The formula of x, in parentheses when it binds less than `needed`.
     static std::string Wrapped(const std::string& text, const Recorded& x, Binding needed);
+    // The numbers of x, in parentheses also when x is a fraction put into a
+    // product (`in_product`) or squared.
+    static std::string WrappedNumbers(const Recorded& x, Binding needed, bool in_product);
+    static Recorded Unary(const Recorded& x, Binding binding, std::string letters,
+                          std::string numbers, const DualValue& value);
+    // "name = letters = numbers", and how the value follows unless it faulted.
+    SolveStep StepText(std::string_view name, const std::optional<ExactForm>& form) const;
+    // This value under its name, put into later formulas by its written form.
+    Recorded Substituted(std::string_view name, const std::optional<ExactForm>& form) const;
     Recorded WithFault(std::optional<ArithmeticFault> fault) const;
 
     StepRecorder* recorder_ = nullptr;
-    double value_ = 0.0;
+    DualValue value_;
+    std::optional<std::optional<ExactForm>> form_;
     std::optional<ArithmeticFault> fault_;
     std::string letters_;
     std::string numbers_;
+    bool numbers_fraction_ = false;  // numbers_ is a fraction or a product with a root
     Binding binding_ = Binding::Atom;
-    std::vector<std::size_t> uses_;
+    std::uint64_t uses_ = 0;  // the steps used, one bit each (a kind has fewer than 64)
     std::optional<std::size_t> step_;
 };
 

@@ -11,7 +11,7 @@ set(cases
     "0|3,3166248|--solve a=10 b=6 c=5"
     "0|4,5|--solve S=18 P=18 h=4,5"
     # Any two or three elements that form no kind.
-    "0|S = 40|--solve a=12 c=8 B=45"
+    "0|/ 2 = 40|--solve a=12 c=8 B=45"
     "0|∠ABC = 45°|--solve ∠C=135 a=12 c=8"
     "0|дават S = 84|--solve MN=14 h=6"
     "1|зависими: MN = \\(a \\+ c\\)/2|--solve a=12 c=8 MN=10"
@@ -30,6 +30,7 @@ set(cases
     "1|няма корен|--solve a=1 b=2 S=3"
     "2|„A“|--solve A=1 b=2 c=3"
     "2|„--frobnicate“|--frobnicate"
+    "2|заедно с --solve|--pdf x.pdf"
     "2|след --solve|a=10 b=6 c=5"
     # The toolkit's own options are the window's: here it finds no display.
     "1|no display|-style fusion")

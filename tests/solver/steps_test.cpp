@@ -2,6 +2,7 @@
 // The steps of a solve: for every kind, each step's formula, with letters or
 // with numbers, evaluates to the value it shows; the texts' signs and
 // parentheses; the failed step; the steps leading to a quantity.
+#include <map>
 #include <string>
 #include <vector>
 
@@ -21,19 +22,93 @@ SolveSteps DescribeKind(Kind kind, const std::array<std::string, 3>& givens,
     return DescribeSolve(KindIndex(kind), MarksOfKind(kind), BoxesOfKind(kind, givens), settings);
 }
 
-// "name = letters = numbers = value", or without the value for a failed step.
-std::vector<std::string> Parts(const std::string& text) {
+// "name = letters = numbers = exact ≈ decimal", "… = numbers = value" or
+// "… = numbers ≈ decimal", taken apart.
+struct StepParts {
+    std::string name, letters, numbers;
+    std::string exact;    // empty when the step ends "≈ decimal"
+    std::string decimal;  // the decimal after "≈", or the value itself
+};
+
+StepParts Split(const std::string& text) {
     std::vector<std::string> parts;
     std::size_t start = 0;
     for (std::size_t at; (at = text.find(" = ", start)) != std::string::npos; start = at + 3) {
         parts.push_back(text.substr(start, at - start));
     }
     parts.push_back(text.substr(start));
-    return parts;
+    if (parts.size() < 3) {
+        throw std::invalid_argument("not a step: " + text);
+    }
+    const std::string ending = parts.back();
+    const std::size_t approximately = ending.find(" ≈ ");
+    const std::string before = ending.substr(0, approximately);
+    const std::string decimal =
+        approximately == std::string::npos ? ending : ending.substr(approximately + 5);
+    if (parts.size() == 3) {
+        return {parts[0], parts[1], before, "", decimal};
+    }
+    return {parts[0], parts[1], parts[2], before, decimal};
 }
 
+// Within 1e-7 relative: the decimals of a step, and what decimals put into a formula give.
 bool Near(double got, double want) {
-    return std::fabs(got - want) <= 1e-9 * std::max(1.0, std::fabs(want));
+    return std::fabs(got - want) <= 1e-7 * std::max(1.0, std::fabs(want));
+}
+
+bool Equal(const exact::Surd& x, const exact::Surd& y) {
+    const auto difference = exact::Subtract(x, y);
+    return difference && difference->Sign() == 0;
+}
+
+// A box text as the steps write its decimal: trailing zeros dropped, "−".
+std::string AsStepDecimal(std::string box) {
+    box.erase(box.find_last_not_of('0') + 1);
+    if (!box.empty() && (box.back() == '.' || box.back() == ',')) {
+        box.pop_back();
+    }
+    return box.front() == '-' ? "−" + box.substr(1) : box;
+}
+
+// Each step's formula, in letters and in numbers, gives its value: exactly
+// where the numbers are exact forms, within 1e-7 where one is a decimal; its
+// exact form and its decimal agree, and a quantity's decimal is its box's.
+void CheckSteps(const std::vector<SolveStep>& steps, std::map<std::string, double> names,
+                const SolveOutcome& outcome) {
+    std::vector<bool> approximate;  // shown by its decimal only
+    for (const SolveStep& step : steps) {
+        SCOPED_TRACE(step.text);
+        const StepParts parts = Split(step.text);
+        EXPECT_EQ(parts.name, step.name);
+        const double decimal = StepEvaluator<double>::Evaluate(parts.decimal);
+        double value = decimal;
+        bool uses_approximate = false;
+        for (const std::size_t used : step.uses) {
+            uses_approximate = uses_approximate || approximate.at(used);
+        }
+        if (!parts.exact.empty()) {
+            const exact::Surd exact = StepEvaluator<exact::Surd>::Evaluate(parts.exact);
+            const bool decimal_shape = exact::ShapeOf(exact) == exact::Shape::Integer ||
+                                       exact::ShapeOf(exact) == exact::Shape::Decimal;
+            EXPECT_EQ(parts.exact == parts.decimal, decimal_shape);
+            value = exact.ToDouble();
+            EXPECT_TRUE(Near(decimal, value));
+            if (!uses_approximate) {
+                EXPECT_TRUE(Equal(StepEvaluator<exact::Surd>::Evaluate(parts.numbers), exact));
+            }
+        }
+        if (parts.exact.empty() || uses_approximate) {
+            EXPECT_TRUE(Near(StepEvaluator<double>::Evaluate(parts.numbers), value));
+        }
+        EXPECT_TRUE(Near(StepEvaluator<double>::Evaluate(parts.letters, names), value));
+        for (int i = 0; i < kQuantityCount; ++i) {
+            if (step.name == kQuantitySymbols[i] && !outcome.texts[i].empty()) {
+                EXPECT_EQ(parts.decimal, AsStepDecimal(outcome.texts[i]));
+            }
+        }
+        names[step.name] = value;
+        approximate.push_back(parts.exact.empty());
+    }
 }
 
 struct StepsCase {
@@ -59,33 +134,36 @@ const StepsCase kStepsCases[] = {
     {Kind::SBH, {"5", "4", "19"}, "m c a P", PlainSettings()},
     {Kind::SCH, {"3", "4", "19"}, "a m b P", CommaDecimalSettings()},
     {Kind::SPH, {"4", "18.5", "18"}, "t b m c a", PlainSettings()},
+    // Denested over a fraction; shown by decimals for their length; no exact
+    // form where exactly h = 0 and the double is above 0.
+    {Kind::PAB, {"10", "6.5", "30.1"}, "d q m h c S h′", PlainSettings()},
+    {Kind::ABC, {"10", "6", "7.0000001"}, "m h P S", PlainSettings()},
+    {Kind::ABC, {"0.3", "0.2", "0.1"}, "m h P S", PlainSettings()},
 };
 
 TEST(Steps, EveryStepOfEveryKindEvaluatesToItsValueInLettersAndInNumbers) {
     for (const StepsCase& c : kStepsCases) {
         SCOPED_TRACE(Describe(c.kind, c.givens));
-        ASSERT_EQ(
-            Solve(KindIndex(c.kind), MarksOfKind(c.kind), BoxesOfKind(c.kind, c.givens), c.settings)
-                .status,
-            SolveOutcome::Status::Solved);
+        const SolveOutcome outcome = Solve(KindIndex(c.kind), MarksOfKind(c.kind),
+                                           BoxesOfKind(c.kind, c.givens), c.settings);
+        ASSERT_EQ(outcome.status, SolveOutcome::Status::Solved);
         const SolveSteps described = DescribeKind(c.kind, c.givens, c.settings);
         EXPECT_FALSE(described.failed.has_value());
-        StepEvaluator::Names names;
+        std::map<std::string, double> names;
         for (int i = 0; i < 3; ++i) {
             const int index = GivensOf(c.kind)[i];
             names[std::string(kQuantitySymbols[index])] = ReadPlain(c.givens[i]);
         }
+        CheckSteps(described.steps, names, outcome);
+        if (!described.second.empty()) {
+            // The second trapezoid goes on from x and r, its boxes never shown.
+            std::vector<SolveStep> second(described.steps.begin(), described.steps.begin() + 2);
+            second.insert(second.end(), described.second.begin(), described.second.end());
+            CheckSteps(second, names, SolveOutcome{});
+        }
         std::string seen;
         for (const SolveStep& step : described.steps) {
-            SCOPED_TRACE(step.text);
             seen += (seen.empty() ? "" : " ") + step.name;
-            const std::vector<std::string> parts = Parts(step.text);
-            ASSERT_EQ(parts.size(), 4u);
-            EXPECT_EQ(parts[0], step.name);
-            const double value = StepEvaluator::Evaluate(parts[3], {});
-            EXPECT_TRUE(Near(StepEvaluator::Evaluate(parts[1], names), value));
-            EXPECT_TRUE(Near(StepEvaluator::Evaluate(parts[2], {}), value));
-            names[step.name] = value;
         }
         EXPECT_EQ(seen, c.names);
     }
@@ -93,30 +171,48 @@ TEST(Steps, EveryStepOfEveryKindEvaluatesToItsValueInLettersAndInNumbers) {
 
 TEST(Steps, WriteTheFormulasWithTheirOwnGroupingAndTheUsersNumbers) {
     const std::vector<std::string> expected = {
-        "m = a − c = 6 − 3 = 3",
-        "h = √(b² − m²) = √(5² − 3²) = 4",
-        "P = a + c + b + h = 6 + 3 + 5 + 4 = 18",
-        "S = (a + c)·h / 2 = (6 + 3)·4 / 2 = 18",
+        "m = a − c = 10 − 5 = 5",
+        "h = √(b² − m²) = √(6² − 5²) = √11 ≈ 3,3166248",
+        "P = a + c + b + h = 10 + 5 + 6 + √11 = 21 + √11 ≈ 24,3166248",
+        "S = (a + c)·h / 2 = (10 + 5)·√11 / 2 = 15√11/2 ≈ 24,8746859",
     };
     std::vector<std::string> texts;
-    for (const SolveStep& step : DescribeKind(Kind::ABC, {"6", "5", "3"}).steps) {
+    for (const SolveStep& step :
+         DescribeKind(Kind::ABC, {"10", "6", "5"}, CommaDecimalSettings()).steps) {
         texts.push_back(step.text);
     }
     EXPECT_EQ(texts, expected);
+}
 
-    // Negative numbers put into a formula stand in parentheses.
-    EXPECT_EQ(DescribeKind(Kind::ABC, {"3", "5", "6"}).steps[1].text,
-              "h = √(b² − m²) = √(5² − (−3)²) = 4");
-    const SolveSteps area = DescribeKind(Kind::SAH, {"6", "4", "10.5"}, CommaDecimalSettings());
-    EXPECT_EQ(area.steps[0].text, "c = 2·S / h − a = 2·10,5 / 4 − 6 = −0,75");
-    EXPECT_EQ(area.steps[1].text, "m = a − c = 6 − (−0,75) = 6,75");
-    // A difference squared keeps its parentheses; a right-hand sum keeps them too.
-    EXPECT_EQ(DescribeKind(Kind::PAC, {"6", "3", "18"}).steps[2].text,
-              "b = (u + (a − c)² / u) / 2 = (9 + (6 − 3)² / 9) / 2 = 5");
-    EXPECT_EQ(DescribeKind(Kind::PBC, {"5", "3", "18"}).steps[1].text,
-              "r = √(x² − 2·(x² − b²)) = √(7² − 2·(7² − 5²)) = 1");
-    EXPECT_EQ(DescribeKind(Kind::PAB, {"6", "5", "18"}).steps[2].text,
-              "m = (−d + √(d² + 4·q)) / 2 = (−1 + √(1² + 4·12)) / 2 = 3");
+struct ParenthesesCase {
+    Kind kind;
+    std::array<std::string, 3> givens;
+    std::size_t step;
+    std::string text;
+};
+
+TEST(Steps, PutEarlierValuesInParenthesesWhereTheyNeedThem) {
+    const ParenthesesCase cases[] = {
+        // Negative.
+        {Kind::ABC, {"3", "5", "6"}, 1, "h = √(b² − m²) = √(5² − (−3)²) = 4"},
+        {Kind::SAH, {"6", "4", "10.5"}, 1, "m = a − c = 6 − (−0.75) = 6.75"},
+        // A difference squared keeps its parentheses; a right-hand sum keeps them too.
+        {Kind::PAC, {"6", "3", "18"}, 2, "b = (u + (a − c)² / u) / 2 = (9 + (6 − 3)² / 9) / 2 = 5"},
+        {Kind::PBC, {"5", "3", "18"}, 1, "r = √(x² − 2·(x² − b²)) = √(7² − 2·(7² − 5²)) = 1"},
+        // A fraction squared; a product with a root squared and multiplied; a sum.
+        {Kind::PAH, {"6", "4", "22"}, 2, "m = √(b² − h²) = √((13/3)² − 4²) = 5/3 ≈ 1.6666667"},
+        {Kind::PAB, {"5", "6", "16"}, 3, "h = √(b² − m²) = √(6² − (3√2)²) = 3√2 ≈ 4.2426407"},
+        {Kind::PAB,
+         {"5", "6", "16"},
+         5,
+         "S = (a + c)·h / 2 = (5 + (5 − 3√2))·(3√2) / 2 = 15√2 − 9 ≈ 12.2132034"},
+        // A fraction added stays bare.
+        {Kind::PBC, {"5", "2", "15"}, 3, "a = c + m = 2 + (6 − √14)/2 = (10 − √14)/2 ≈ 3.1291713"},
+    };
+    for (const ParenthesesCase& c : cases) {
+        SCOPED_TRACE(Describe(c.kind, c.givens));
+        EXPECT_EQ(DescribeKind(c.kind, c.givens).steps.at(c.step).text, c.text);
+    }
 }
 
 struct FailedCase {
@@ -138,7 +234,7 @@ TEST(Steps, MarkTheStepThatFaultsOrComesOutNotAboveZero) {
         {Kind::PBC, {"5", "3", "10"}, "a = c + m = 3 + (−4) = −1"},
         // The sign the perimeter fixes.
         {Kind::PAC, {"6", "3", "10"}, "h′ = u − b = 1 − 5 = −4"},
-        {Kind::PAH, {"6", "4", "22"}, "m′ = b − d = 4.33333333333333 − 6 = −1.66666666666667"},
+        {Kind::PAH, {"6", "4", "22"}, "m′ = b − d = 13/3 − 6 = −5/3 ≈ −1.6666667"},
     };
     for (const FailedCase& c : cases) {
         SCOPED_TRACE(Describe(c.kind, c.givens));

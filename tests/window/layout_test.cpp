@@ -2,6 +2,7 @@
 // The window's fixed layout, colours, texts and drawing.
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -46,7 +47,11 @@ class LayoutTest : public QObject {
     }
 
     void theWindowHasAFixedClientAreaAndItsCaption() {
-        QCOMPARE(window_->size(), QSize(481, 424));
+        const QWidget* area = window_->ClientArea();
+        const QMenuBar* bar = window_->findChild<QMenuBar*>();
+        QVERIFY(bar != nullptr);
+        QCOMPARE(area->geometry(), QRect(0, bar->height(), 481, 424));
+        QCOMPARE(window_->size(), QSize(481, 424 + bar->height()));
         QCOMPARE(window_->minimumSize(), window_->maximumSize());
         QCOMPARE(window_->windowTitle(),
                  window_texts::PublisherAddress() +
@@ -100,7 +105,7 @@ class LayoutTest : public QObject {
     void theColoursFillTheirControls() {
         QFETCH(QPoint, point);
         QFETCH(QColor, colour);
-        const QImage image = window_->grab().toImage();
+        const QImage image = window_->ClientArea()->grab().toImage();
         QCOMPARE(image.pixelColor(point).rgb(), colour.rgb());
     }
 

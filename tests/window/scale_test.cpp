@@ -12,7 +12,7 @@ class ScaleTest : public QObject {
     void theWindowIsTwiceAsLargeWithControlsInPlace() {
         auto window = OpenWindow();
         QCOMPARE(window->devicePixelRatio(), 2.0);
-        const QImage image = window->grab().toImage();
+        const QImage image = window->ClientArea()->grab().toImage();
         QCOMPARE(image.size(), QSize(962, 848));
         QCOMPARE(window->Picture1->geometry(), QRect(280, 32, 172, 212));
         QCOMPARE(window->Text2[5]->geometry(), QRect(56, 144, 89, 27));

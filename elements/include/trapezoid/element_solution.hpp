@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "trapezoid/elements.hpp"
+#include "trapezoid/worked_solution.hpp"
 
 namespace trapezoid {
 
@@ -59,6 +60,12 @@ ElementSolution SolveElements(const std::vector<ElementGiven>& givens,
 
 // The solution as a pupil writes it: Дадено, Търси се, Решение, Отговор, Още.
 std::string WriteElementSolution(const ElementSolution& solution, const NumberSettings& settings);
+
+// The solution as the solution window and its PDF pages take it: the text,
+// one figure per trapezoid, and why there is none. `solved` is true when
+// the givens were worked out (two givens included).
+WorkedSolution ElementWorkedSolution(const ElementSolution& solution,
+                                     const NumberSettings& settings);
 
 // How a triple of distinct elements is solved, whatever its values.
 enum class TripleWay { Kind, Equation, Dependent };

@@ -15,19 +15,26 @@ namespace trapezoid {
 
 struct SolveStep {
     std::string name;  // "m", "h", "x", "r", "a", ... (a quantity step is named by its symbol)
-    std::string text;  // "h = √(b² − m²) = √(5² − 3²) = 4"; a failed step ends after the numbers
-    std::vector<std::size_t> uses;  // indices of earlier steps whose values this step uses
+    // "h = √(b² − m²) = √(6² − 5²) = √11 ≈ 3,3166248": the formula in letters, with
+    // numbers, then "= exact ≈ decimal", "= value" or "≈ decimal". A step that
+    // faulted ends after the numbers.
+    std::string text;
+    std::vector<std::size_t> uses;  // indices of earlier `steps` whose values this step uses
 };
 
 struct SolveSteps {
     std::vector<SolveStep> steps;       // in the order the kind's branch computes them
     std::optional<std::size_t> failed;  // the step that faulted or came out not above 0
+    // Kind "P,b,c": the steps of the second trapezoid (m, a, h, S), which go on
+    // from the shared x and r.
+    std::vector<SolveStep> second;
 };
 
 // The steps of the solve that Solve(kind, given, texts, settings) does; empty steps when Solve
-// rejects the givens or there is no kind. Numbers are written as the report writes them, with
-// the minus sign "−"; a negative number put into a formula stands in parentheses. For kind
-// "P,b,c" the steps are those of the first solution. Kinds "P,a,b" and "P,a,c" end with the
+// rejects the givens or there is no kind. An earlier value put into a formula is written by its
+// exact form, or by its decimal when it has none; it stands in parentheses when negative or a
+// sum, and when a fraction or a product with a root is squared, multiplied or divided by. For
+// kind "P,b,c" `steps` are those of the first solution. Kinds "P,a,b" and "P,a,c" end with the
 // height the perimeter leaves, "h′", and kind "P,a,h" with HB = a − c as the perimeter leaves
 // it, "m′": the values whose sign the solve checks.
 SolveSteps DescribeSolve(int kind, const std::array<bool, kQuantityCount>& given,

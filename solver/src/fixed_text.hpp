@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Digits of a double in plain text, shared by every writer of numbers.
+#pragma once
+
+#include <charconv>
+#include <string>
+
+namespace trapezoid::detail {
+
+// std::to_chars with a precision: correctly rounded, independent of the C locale.
+std::string ToChars(double value, std::chars_format format, int precision);
+
+// "3.5000" -> "3.5", "4.000" -> "4"; a text without a period is left alone.
+std::string StripTrailingZeros(std::string digits);
+
+// The period of `text`, if any, replaced by `separator`.
+std::string ReplacePoint(std::string text, const std::string& separator);
+
+}  // namespace trapezoid::detail

@@ -1,0 +1,117 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The menu's solution commands and the window "Решение": it shows the worked
+// solution of the latest solve, and copying gives what it shows.
+#include <QClipboard>
+#include <QSpinBox>
+
+#include "solution_drawing.hpp"
+#include "solution_menu.hpp"
+#include "solution_window.hpp"
+#include "window_fixture.hpp"
+
+using namespace window_test;
+
+namespace {
+
+QString WorkedText(trapezoid::Kind kind, const QStringList& givens, int decimals = 7) {
+    std::array<bool, trapezoid::kQuantityCount> given{};
+    std::array<std::string, trapezoid::kQuantityCount> texts;
+    const auto& boxes = trapezoid::kKinds[static_cast<std::size_t>(KindIndex(kind))].givens;
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        given[static_cast<std::size_t>(boxes[i])] = true;
+        texts[static_cast<std::size_t>(boxes[i])] = givens[static_cast<qsizetype>(i)].toStdString();
+    }
+    return QString::fromStdString(
+        trapezoid::BuildWorkedSolution(KindIndex(kind), given, texts, PeriodSettings(), {decimals})
+            .text);
+}
+
+// Givens in box order, as TypeGivens takes them.
+void Solve(Velmora& window, trapezoid::Kind kind, const QStringList& givens) {
+    window.ClearSizes();
+    TypeGivens(window, kind, givens);
+    window.Command1[0]->click();
+}
+
+SolutionWindow* OpenSolution(Velmora& window) {
+    QTest::keyClick(&window, Qt::Key_R, Qt::ControlModifier);
+    SolutionWindow* solution = window.Menu()->Window();
+    if (solution == nullptr) {
+        return nullptr;
+    }
+    solution->activateWindow();
+    if (!QTest::qWaitFor([solution] { return QApplication::activeWindow() == solution; })) {
+        qWarning("the solution window did not become active");
+    }
+    return solution;
+}
+
+}  // namespace
+
+class SolutionWindowTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void init() { window_ = OpenWindow(); }
+    void cleanup() { window_.reset(); }
+
+    void copyPdfAndPrintWaitForASolve() {
+        SolutionMenu* menu = window_->Menu();
+        QVERIFY(menu->ShowAction()->isEnabled());
+        for (QAction* action : {menu->CopyAction(), menu->PdfAction(), menu->PrintAction()}) {
+            QVERIFY(!action->isEnabled());
+        }
+        QVERIFY(menu->Window() == nullptr);  // created on first use
+        Solve(*window_, trapezoid::Kind::ABC, {"10", "6", "5"});
+        for (QAction* action : {menu->CopyAction(), menu->PdfAction(), menu->PrintAction()}) {
+            QVERIFY(action->isEnabled());
+        }
+        QVERIFY(menu->Window() == nullptr);
+    }
+
+    void theWindowFollowsEverySolve() {
+        SolutionWindow* solution = OpenSolution(*window_);
+        QVERIFY(solution != nullptr && solution->isVisible());
+        QCOMPARE(solution->windowTitle(), QStringLiteral("Решение — Правоъгълен трапец"));
+        QCOMPARE(solution->TextView()->accessibleName(), QStringLiteral("Решение"));
+        QVERIFY(solution->ShownText().contains(QStringLiteral("Изчисли")));
+
+        Solve(*window_, trapezoid::Kind::ABC, {"10", "6", "5"});
+        QCOMPARE(solution->ShownText(), WorkedText(trapezoid::Kind::ABC, {"10", "6", "5"}));
+        QCOMPARE(solution->Drawing()->accessibleDescription(),
+                 QStringLiteral("Правоъгълен трапец с основи a = 10 и c = 5, височина h = √11 ≈ "
+                                "3.3166248, бедро b = 6"));
+        solution->DecimalsBox()->setValue(2);
+        QCOMPARE(solution->ShownText(), WorkedText(trapezoid::Kind::ABC, {"10", "6", "5"}, 2));
+        // A solve that writes nothing is shown too.
+        Solve(*window_, trapezoid::Kind::ABC, {"10", "1", "5"});
+        QCOMPARE(solution->ShownText(), WorkedText(trapezoid::Kind::ABC, {"10", "1", "5"}, 2));
+        if (QMessageBox* message = OpenMessage(*window_)) {
+            message->close();
+        }
+    }
+
+    void theShortcutsWorkInTheSolutionWindowAndCopyWhatItShows() {
+        Solve(*window_, trapezoid::Kind::PBC, {"5", "2", "15"});
+        SolutionWindow* solution = OpenSolution(*window_);
+        QVERIFY(solution != nullptr);
+        QApplication::clipboard()->clear();
+        QTest::keyClick(solution, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(QApplication::clipboard()->text(), solution->ShownText());
+        QCOMPARE(solution->ShownText(), WorkedText(trapezoid::Kind::PBC, {"5", "2", "15"}));
+        QTest::keyClick(solution, Qt::Key_Escape);
+        QVERIFY(!solution->isVisible());
+    }
+
+    void copyWithoutTheWindowGivesTheSameText() {
+        Solve(*window_, trapezoid::Kind::ABC, {"10", "6", "5"});
+        QTest::keyClick(window_.get(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(QApplication::clipboard()->text(),
+                 WorkedText(trapezoid::Kind::ABC, {"10", "6", "5"}));
+    }
+
+  private:
+    std::unique_ptr<Velmora> window_;
+};
+
+WINDOW_TEST_MAIN(SolutionWindowTest)
+#include "solution_window_test.moc"

@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The window "Решение": the worked solution of the latest solve beside a
+// drawing of the trapezoid to scale. Created the first time it is asked for.
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QWidget>
+#include <optional>
+
+#include "solve_request.hpp"
+#include "trapezoid/worked_solution.hpp"
+
+class QAction;
+class QLabel;
+class QPlainTextEdit;
+class QSpinBox;
+class SolutionDrawing;
+
+class SolutionWindow : public QWidget {
+    Q_OBJECT
+  public:
+    // `shared_actions` (the main window's menu commands) keep their shortcuts here.
+    SolutionWindow(const QList<QAction*>& shared_actions, QWidget* main_window);
+
+    // The solve to show; rebuilt at once when the window is visible, else when it opens.
+    void SetRequest(const SolveRequest& request);
+    // Opens the window beside the main window the first time, else raises it.
+    void Present();
+
+    // What the window shows: built for the latest solve with the chosen decimals.
+    const trapezoid::WorkedSolution& Solution();
+    QString ShownText() const;
+    int ApproximateDecimals() const;
+
+    QPlainTextEdit* TextView() const { return text_; }
+    SolutionDrawing* Drawing() const { return drawing_; }
+    QSpinBox* DecimalsBox() const { return decimals_; }
+
+  public slots:
+    // A line at the top saying the results belong to earlier givens; empty hides it.
+    void SetStaleNote(const QString& note);
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void Rebuild();
+    void PlaceBesideMainWindow();
+
+    QWidget* main_window_;
+    QLabel* stale_note_ = nullptr;
+    QSpinBox* decimals_ = nullptr;
+    SolutionDrawing* drawing_ = nullptr;
+    QPlainTextEdit* text_ = nullptr;
+    std::optional<SolveRequest> request_;
+    trapezoid::WorkedSolution solution_;
+    bool stale_ = false;  // the solution does not yet follow the request or the decimals
+    bool placed_ = false;
+};
