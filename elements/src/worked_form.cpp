@@ -18,7 +18,11 @@ WorkedSolution ElementWorkedSolution(const ElementSolution& solution,
         for (std::size_t i = 0; i < figure.lengths.size(); ++i) {
             figure.lengths[i] = trapezoid.quantities[i];
             const std::string ending = elements::ValueEnding(trapezoid.quantities[i], settings);
-            figure.written[i] = ending.starts_with("= ") ? ending.substr(2) : ending;
+            const bool short_decimal = ending.starts_with("= ");
+            figure.written[i] = short_decimal ? ending.substr(2) : ending;
+            if (short_decimal) {
+                figure.exact[i] = figure.written[i];  // the drawing writes "c = 8"
+            }
         }
         worked.figures.push_back(std::move(figure));
     }
