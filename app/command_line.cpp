@@ -68,14 +68,16 @@ bool IsToolkitOption(std::string_view name) {
            std::end(kToolkitOptions);
 }
 
-// "a=10", "A=10": a word of letters, "=" and a value. So are no values of the
+// "a=10", "A=10", "∠B=45": a word of letters or an element's name, "=" and
+// a value. So are no values of the
 // toolkit's options ("-platform xcb:dpi=96" has a colon before its "=").
 bool LooksLikeQuantity(std::string_view argument) {
     const std::size_t equals = argument.find('=');
     return equals != 0 && equals != std::string_view::npos &&
-           std::all_of(
-               argument.begin(), argument.begin() + static_cast<std::ptrdiff_t>(equals),
-               [](char ch) { return (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z'); });
+           (std::all_of(
+                argument.begin(), argument.begin() + static_cast<std::ptrdiff_t>(equals),
+                [](char ch) { return (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z'); }) ||
+            trapezoid::FindElementName(argument.substr(0, equals)));
 }
 
 int QuantityOf(std::string_view symbol) {
@@ -120,14 +122,6 @@ std::string ReadOptions(const std::vector<std::string_view>& arguments, Reading&
     return {};
 }
 
-std::string KindList() {
-    std::string list;
-    for (const trapezoid::KindInfo& kind : trapezoid::kKinds) {
-        list += (list.empty() ? "" : "; ") + std::string(kind.list_text);
-    }
-    return list;
-}
-
 std::optional<int> KindOf(const std::array<bool, kQuantityCount>& given) {
     for (int kind = 0; kind < trapezoid::kKindCount; ++kind) {
         const auto& givens = trapezoid::kKinds[static_cast<std::size_t>(kind)].givens;
@@ -136,16 +130,6 @@ std::optional<int> KindOf(const std::array<bool, kQuantityCount>& given) {
         }
     }
     return std::nullopt;
-}
-
-std::string NamesOf(const std::array<bool, kQuantityCount>& given) {
-    std::string names;
-    for (int i = 0; i < kQuantityCount; ++i) {
-        if (given[i]) {
-            names += (names.empty() ? "" : ", ") + std::string(trapezoid::kQuantitySymbols[i]);
-        }
-    }
-    return names;
 }
 
 bool IsNumberAboveZero(std::string_view text, const trapezoid::NumberSettings& settings) {
@@ -157,48 +141,97 @@ bool IsNumberAboveZero(std::string_view text, const trapezoid::NumberSettings& s
     }
 }
 
-CommandLine ReadQuantities(const Reading& reading, const trapezoid::NumberSettings& settings) {
-    CommandLine result;
-    int count = 0;
-    for (const std::string_view argument : reading.quantities) {
-        const std::size_t equals = argument.find('=');
-        if (equals == std::string_view::npos) {
-            return Failure(Quoted(argument) +
-                           " не е величина във вида име=стойност, например a=10");
-        }
-        const std::string_view name = argument.substr(0, equals);
-        const std::string_view value = argument.substr(equals + 1);
-        const int index = QuantityOf(name);
-        if (index < 0) {
-            return Failure("непозната величина " + Quoted(name) +
-                           "; величините са a, b, c, h, P и S (малките и главните букви се "
-                           "различават)");
-        }
-        const auto slot = static_cast<std::size_t>(index);
-        if (result.given[slot]) {
-            return Failure("величината " + std::string(name) + " е дадена два пъти");
-        }
-        if (!IsNumberAboveZero(value, settings)) {
-            return Failure("стойността " + Quoted(value) + " на " + std::string(name) +
-                           " не е число, по-голямо от 0");
-        }
-        result.given[slot] = true;
-        result.texts[slot] = value;
-        ++count;
+std::string WithoutFullStop(std::string text) {
+    if (text.ends_with('.')) {
+        text.pop_back();
     }
-    if (count != 3) {
-        return Failure((count == 1 ? std::string("дадена е 1 величина")
-                                   : "дадени са " + std::to_string(count) + " величини") +
-                       ", а се дават точно три, например --solve a=10 b=6 c=5");
+    return text;
+}
+
+std::string CountText(std::size_t count) {
+    return count == 1 ? std::string("даден е 1 елемент")
+                      : "дадени са " + std::to_string(count) + " елемента";
+}
+
+// The arguments read so far: both routes' values, and why a length could
+// not be kept as a double (only a kind's branch has words for that).
+struct ElementsRead {
+    CommandLine command;
+    bool quantities_only = true;
+    std::string beyond_double;
+};
+
+// Reads one "name=value"; an empty text when it is sound, else the error.
+std::string ReadElement(std::string_view argument, const trapezoid::NumberSettings& settings,
+                        ElementsRead& read) {
+    const std::size_t equals = argument.find('=');
+    if (equals == std::string_view::npos) {
+        return Quoted(argument) + " не е елемент във вида име=стойност, например a=12 или B=45";
+    }
+    const std::string_view name = argument.substr(0, equals);
+    const std::string_view value = argument.substr(equals + 1);
+    const std::optional<trapezoid::ElementName> element = trapezoid::FindElementName(name);
+    if (!element) {
+        return "непознат елемент " + Quoted(name) +
+               "; елементите са a, b, c, h, P, S, m, AC, BD, MN, B (∠B) и C (∠C) (малките и "
+               "главните букви се различават)";
+    }
+    std::vector<trapezoid::ElementGiven>& elements = read.command.elements;
+    if (std::any_of(elements.begin(), elements.end(),
+                    [&](const auto& given) { return given.element == element->element; })) {
+        return element->element == trapezoid::Element::Angle
+                   ? "ъгълът е даден два пъти (∠C = 180° − ∠B)"
+                   : "елементът " + std::string(name) + " е даден два пъти";
+    }
+    const bool is_angle = element->element == trapezoid::Element::Angle;
+    if (!is_angle && !IsNumberAboveZero(value, settings)) {
+        return "стойността " + Quoted(value) + " на " + std::string(name) +
+               " не е число, по-голямо от 0";
+    }
+    const trapezoid::ElementReading reading = trapezoid::ReadElement(*element, value, settings);
+    if (is_angle && !reading.given) {
+        return WithoutFullStop(reading.error);
+    }
+    if (!reading.given && read.beyond_double.empty()) {
+        read.beyond_double = WithoutFullStop(reading.error);
+    }
+    elements.push_back(reading.given.value_or(trapezoid::ElementGiven{element->element}));
+    const int index = QuantityOf(name);
+    read.quantities_only = read.quantities_only && index >= 0;
+    if (index >= 0) {
+        read.command.given[static_cast<std::size_t>(index)] = true;
+        read.command.texts[static_cast<std::size_t>(index)] = value;
+    }
+    return {};
+}
+
+// Three of a, b, c, h, P and S that form a kind go to the kind's worked
+// solution; any other two or three elements to the elements' solution.
+CommandLine ReadQuantities(const Reading& reading, const trapezoid::NumberSettings& settings) {
+    ElementsRead read;
+    for (const std::string_view argument : reading.quantities) {
+        if (std::string error = ReadElement(argument, settings, read); !error.empty()) {
+            return Failure(std::move(error));
+        }
+    }
+    CommandLine& result = read.command;
+    const std::size_t count = result.elements.size();
+    if (count < 2 || count > 3) {
+        return Failure(CountText(count) +
+                       ", а се дават два или три, например --solve a=12 c=8 B=45");
     }
     const std::optional<int> kind = KindOf(result.given);
-    if (!kind) {
-        return Failure("величините " + NamesOf(result.given) + " не са вид задача; видовете са " +
-                       KindList());
+    if (count == 3 && read.quantities_only && kind) {
+        result.kind = *kind;
+        result.elements.clear();
+    } else if (!read.beyond_double.empty()) {
+        return Failure(std::move(read.beyond_double));
+    } else {
+        result.given = {};
+        result.texts = {};
     }
-    result.kind = *kind;
     result.action = CommandLineAction::Solve;
-    return result;
+    return std::move(result);
 }
 
 }  // namespace
@@ -230,7 +263,7 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments,
         result = ReadQuantities(reading, settings);
         result.pdf_path = reading.pdf.value_or("");
     } else if (!reading.quantities.empty()) {
-        result.error = "величините се дават след --solve, например --solve a=10 b=6 c=5";
+        result.error = "елементите се дават след --solve, например --solve a=12 c=8 B=45";
     } else {
         result.error = "няма какво да се прави; вижте --help";
     }

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "trapezoid/elements.hpp"
 #include "trapezoid/solver.hpp"
 
 enum class CommandLineAction { Solve, Help, Version, Error };
@@ -17,11 +18,13 @@ struct CommandLine {
     CommandLineAction action = CommandLineAction::Error;
     std::string error;  // Error: one Bulgarian line, without the program's name
 
-    // Solve: the kind the three names form, its given-marks and the texts as
-    // the boxes would hold them.
+    // Solve, when three of a, b, c, h, P and S form a kind: the kind, its
+    // given-marks and the texts as the boxes would hold them.
     int kind = -1;
     std::array<bool, trapezoid::kQuantityCount> given{};
     std::array<std::string, trapezoid::kQuantityCount> texts;
+    // Solve, any other two or three elements (kind is -1): their values.
+    std::vector<trapezoid::ElementGiven> elements;
     std::string pdf_path;  // Solve: also write the pages to this PDF file; empty for none
 };
 
@@ -30,8 +33,9 @@ struct CommandLine {
 // starting with "--" that is not the toolkit's own ("--platform", "--style").
 bool WantsCommandLine(const std::vector<std::string_view>& arguments);
 
-// Reads the arguments (without the program's name). Values are read as a box
-// reads them under `settings`, but the whole value must be a number above 0.
+// Reads the arguments (without the program's name). Lengths are read as a
+// box reads them under `settings`, but the whole value must be a number above
+// 0; angles in degrees within their range.
 CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments,
                              const trapezoid::NumberSettings& settings);
 

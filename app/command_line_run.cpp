@@ -6,6 +6,7 @@
 #include "command_line.hpp"
 #include "command_line_pdf.hpp"
 #include "number_settings.hpp"
+#include "trapezoid/element_solution.hpp"
 #include "trapezoid/worked_solution.hpp"
 
 #ifdef _WIN32
@@ -33,35 +34,51 @@ std::string HelpText(const std::string& program) {
            " [ОПЦИЯ]...\n"
            "  или:     " +
            program +
-           " --solve ИМЕ=СТОЙНОСТ ИМЕ=СТОЙНОСТ ИМЕ=СТОЙНОСТ [--pdf ФАЙЛ]\n"
-           "Решава правоъгълен трапец ABCD по три от шестте му размера.\n"
+           " --solve ИМЕ=СТОЙНОСТ ИМЕ=СТОЙНОСТ [ИМЕ=СТОЙНОСТ]\n"
+           "           [--pdf ФАЙЛ]\n"
+           "Решава правоъгълен трапец ABCD по три негови елемента.\n"
            "Без аргументи отваря прозореца на калкулатора.\n"
            "\n"
-           "  --solve ИМЕ=СТОЙНОСТ...  пресмята останалите три величини и извежда\n"
+           "  --solve ИМЕ=СТОЙНОСТ...  пресмята останалите елементи и извежда\n"
            "                           решението на стандартния изход\n"
            "  --pdf ФАЙЛ               записва решението с чертежа и в PDF файл\n"
            "  -h, --help               извежда тази помощ и излиза\n"
            "      --version            извежда версията и излиза\n"
            "\n"
-           "Величините (малките и главните букви се различават):\n"
-           "  a  по-голямата основа AB      b  бедрото BC\n"
-           "  c  по-малката основа DC       h  височината AD\n"
-           "  P  периметърът                S  лицето\n"
-           "Дават се точно три, в произволен ред, които образуват вид задача:\n"
+           "Елементите (малките и главните букви се различават):\n"
+           "  a   по-голямата основа AB     b   бедрото BC\n"
+           "  c   по-малката основа DC      h   височината AD\n"
+           "  P   периметърът               S   лицето\n"
+           "  m   разликата a − c           MN  средната основа (a + c)/2\n"
+           "  AC  диагоналът AC             BD  диагоналът BD\n"
+           "  B   острият ъгъл ∠ABC (пише се и ∠B)\n"
+           "  C   тъпият ъгъл ∠BCD (пише се и ∠C); дава се един от двата ъгъла\n"
+           "Дават се три независими елемента в произволен ред. Три от a, b, c, h,\n"
+           "P и S, които образуват вид задача, се решават като в прозореца:\n"
            "  a,b,c  a,b,h  a,c,h  b,c,h  P,a,b  P,a,c  P,a,h  P,b,c\n"
            "  P,b,h  P,c,h  S,a,c  S,a,h  S,b,h  S,c,h  S,P,h\n"
-           "Стойността се чете като в полетата на прозореца, но цялата трябва да е\n"
+           "При два елемента се извежда какво определят те.\n"
+           "Дължината се чете като в полетата на прозореца, но цялата трябва да е\n"
            "число, по-голямо от 0: 4.5 или 4,5 при десетична запетая, 1e3, &HFF.\n"
+           "Ъгълът е в градуси: 45, 45°, 33,5 или 33°33′26″ (и 33°33'26\"),\n"
+           "като 0° < ∠B ≤ 90° и 90° ≤ ∠C < 180°; 90° е правоъгълник.\n"
            "Числата се извеждат в регионалния формат на потребителя.\n"
            "\n"
            "Изходен код:\n"
            "  0  решението е изведено\n"
-           "  1  няма трапец с тези размери или числата не могат да се пресметнат\n"
+           "  1  няма трапец с тези елементи (и когато те са зависими или си\n"
+           "     противоречат) или числата не могат да се пресметнат\n"
            "  2  грешен аргумент или PDF файлът не може да се запише\n"
            "\n"
-           "Пример:\n"
+           "Примери:\n"
            "  " +
-           program + " --solve a=10 b=6 c=5\n";
+           program +
+           " --solve a=10 b=6 c=5\n"
+           "  " +
+           program +
+           " --solve a=12 c=8 B=45\n"
+           "  " +
+           program + " --solve MN=14 h=6\n";
 }
 
 std::string VersionText(const std::string& program) {
@@ -77,6 +94,25 @@ std::string VersionText(const std::string& program) {
 void Write(std::FILE* stream, const std::string& text) {
     std::fwrite(text.data(), 1, text.size(), stream);
     std::fflush(stream);
+}
+
+void WriteLines(std::string text) {
+    if (!text.ends_with('\n')) {
+        text += '\n';
+    }
+    Write(stdout, text);
+}
+
+// Three of a, b, c, h, P and S that form a kind: the kind's worked solution.
+// Any other givens: what they determine, else why there is no trapezoid
+// (dependent, contradicting or impossible givens).
+trapezoid::WorkedSolution Solved(const CommandLine& command,
+                                 const trapezoid::NumberSettings& settings) {
+    if (command.kind >= 0) {
+        return trapezoid::BuildWorkedSolution(command.kind, command.given, command.texts, settings);
+    }
+    return trapezoid::ElementWorkedSolution(trapezoid::SolveElements(command.elements, settings),
+                                            settings);
 }
 
 }  // namespace
@@ -97,13 +133,8 @@ int RunCommandLine(int argc, char** argv) {
             Write(stdout, VersionText(program));
             return 0;
         case CommandLineAction::Solve: {
-            const trapezoid::WorkedSolution solution = trapezoid::BuildWorkedSolution(
-                command.kind, command.given, command.texts, settings);
-            std::string text = solution.text;
-            if (!text.ends_with('\n')) {
-                text += '\n';
-            }
-            Write(stdout, text);
+            const trapezoid::WorkedSolution solution = Solved(command, settings);
+            WriteLines(solution.text);
             if (!command.pdf_path.empty()) {
                 const std::string error =
                     WritePdfWithoutDisplay(command.pdf_path, solution, settings);

@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -12,6 +13,7 @@
 #include <QPrinter>
 #include <QStandardPaths>
 
+#include "own_problem_panel.hpp"
 #include "solution_pages.hpp"
 #include "solution_window.hpp"
 
@@ -49,6 +51,7 @@ void SolutionMenu::CreateMenus() {
     // The menus are Bulgarian under every locale, as the rest of the window.
     QMenu* solution = menu_bar_->addMenu(QStringLiteral("&Решение"));
     show_ = AddCommand(solution, QStringLiteral("&Покажи решението"), Qt::CTRL | Qt::Key_R);
+    own_problem_ = AddCommand(solution, QStringLiteral("&Своя задача…"), Qt::CTRL | Qt::Key_N);
     copy_ = AddCommand(solution, QStringLiteral("&Копирай решението"),
                        Qt::CTRL | Qt::SHIFT | Qt::Key_C);
     pdf_ = AddCommand(solution, QStringLiteral("&Запази като PDF…"), Qt::CTRL | Qt::Key_S);
@@ -62,6 +65,10 @@ void SolutionMenu::CreateMenus() {
         needs_solution->setEnabled(false);
     }
     connect(show_, &QAction::triggered, this, &SolutionMenu::ShowSolution);
+    connect(own_problem_, &QAction::triggered, this, [this] {
+        ShowSolution();
+        window_->OwnProblem()->Field(trapezoid::Element::A)->setFocus();
+    });
     connect(copy_, &QAction::triggered, this, &SolutionMenu::CopySolution);
     connect(pdf_, &QAction::triggered, this, &SolutionMenu::SaveAsPdf);
     connect(print_, &QAction::triggered, this, &SolutionMenu::Print);
@@ -88,7 +95,8 @@ void SolutionMenu::SetStaleNote(const QString& note) {
 
 SolutionWindow* SolutionMenu::EnsureWindow() {
     if (window_ == nullptr) {
-        window_ = new SolutionWindow({show_, copy_, pdf_, print_, exit_}, main_window_);
+        window_ =
+            new SolutionWindow({show_, own_problem_, copy_, pdf_, print_, exit_}, main_window_);
         window_->SetStaleNote(stale_note_);
         if (latest_) {
             window_->SetRequest(*latest_);

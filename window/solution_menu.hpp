@@ -21,6 +21,7 @@ class SolutionMenu : public QObject {
 
     QMenuBar* MenuBar() const { return menu_bar_; }
     QAction* ShowAction() const { return show_; }
+    QAction* OwnProblemAction() const { return own_problem_; }
     QAction* CopyAction() const { return copy_; }
     QAction* PdfAction() const { return pdf_; }
     QAction* PrintAction() const { return print_; }
@@ -50,6 +51,7 @@ class SolutionMenu : public QObject {
     QWidget* main_window_;
     QMenuBar* menu_bar_ = nullptr;
     QAction* show_ = nullptr;
+    QAction* own_problem_ = nullptr;
     QAction* copy_ = nullptr;
     QAction* pdf_ = nullptr;
     QAction* print_ = nullptr;

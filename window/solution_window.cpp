@@ -11,8 +11,11 @@
 #include <QSplitter>
 #include <QVBoxLayout>
 
+#include "number_settings.hpp"
+#include "own_problem_panel.hpp"
 #include "read_only_text_view.hpp"
 #include "solution_drawing.hpp"
+#include "trapezoid/element_solution.hpp"
 
 namespace {
 
@@ -28,6 +31,17 @@ const QString kBeforeFirstSolve = QStringLiteral(
 
 QString FromUtf8(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A request's givens as the panel's fields hold them.
+std::array<QString, trapezoid::kElementCount> PanelTexts(const SolveRequest& request) {
+    std::array<QString, trapezoid::kElementCount> texts;
+    for (std::size_t q = 0; q < request.texts.size(); ++q) {
+        if (request.given[q]) {
+            texts[q] = FromUtf8(request.texts[q]);
+        }
+    }
+    return texts;
 }
 
 }  // namespace
@@ -79,8 +93,14 @@ SolutionWindow::SolutionWindow(const QList<QAction*>& shared_actions, QWidget* m
     options->addWidget(decimals_label);
     options->addWidget(decimals_);
     options->addStretch();
+    own_settings_ = SystemNumberSettings();
+    own_problem_ = new OwnProblemPanel(this);
+    own_problem_->SetNumberSettings(own_settings_);
+    connect(own_problem_, &OwnProblemPanel::SolveRequested, this, &SolutionWindow::SolveOwnProblem);
+
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(stale_note_);
+    layout->addWidget(own_problem_);
     layout->addLayout(options);
     layout->addWidget(splitter, 1);
     resize(kFirstSize);
@@ -88,10 +108,18 @@ SolutionWindow::SolutionWindow(const QList<QAction*>& shared_actions, QWidget* m
 
 void SolutionWindow::SetRequest(const SolveRequest& request) {
     request_ = request;
+    own_givens_.reset();
+    own_problem_->ShowGivens(PanelTexts(request));
     stale_ = true;
     if (isVisible()) {
         Rebuild();
     }
+}
+
+void SolutionWindow::SolveOwnProblem(const std::vector<trapezoid::ElementGiven>& givens) {
+    own_givens_ = givens;
+    stale_ = true;
+    Rebuild();
 }
 
 void SolutionWindow::Present() {
@@ -128,13 +156,16 @@ void SolutionWindow::showEvent(QShowEvent* event) {
 }
 
 void SolutionWindow::Rebuild() {
-    if (!stale_ || !request_) {
+    if (!stale_ || (!request_ && !own_givens_)) {
         return;
     }
     stale_ = false;
-    solution_ = request_->BuildSolution(decimals_->value());
+    const trapezoid::NumberSettings& settings = request_ ? request_->settings : own_settings_;
+    solution_ = own_givens_ ? trapezoid::ElementWorkedSolution(
+                                  trapezoid::SolveElements(*own_givens_, settings), settings)
+                            : request_->BuildSolution(decimals_->value());
     text_->setPlainText(FromUtf8(solution_.text));
-    drawing_->SetSolution(solution_, FromUtf8(request_->settings.decimal_separator));
+    drawing_->SetSolution(solution_, FromUtf8(settings.decimal_separator));
 }
 
 void SolutionWindow::PlaceBesideMainWindow() {

@@ -7,14 +7,17 @@
 #include <QString>
 #include <QWidget>
 #include <optional>
+#include <vector>
 
 #include "solve_request.hpp"
+#include "trapezoid/elements.hpp"
 #include "trapezoid/worked_solution.hpp"
 
 class QAction;
 class QLabel;
 class QPlainTextEdit;
 class QSpinBox;
+class OwnProblemPanel;
 class SolutionDrawing;
 
 class SolutionWindow : public QWidget {
@@ -24,7 +27,10 @@ class SolutionWindow : public QWidget {
     SolutionWindow(const QList<QAction*>& shared_actions, QWidget* main_window);
 
     // The solve to show; rebuilt at once when the window is visible, else when it opens.
+    // The panel "Своя задача" takes its givens.
     void SetRequest(const SolveRequest& request);
+    // Shows the solution of the panel's own givens instead, until the next request.
+    void SolveOwnProblem(const std::vector<trapezoid::ElementGiven>& givens);
     // Opens the window beside the main window the first time, else raises it.
     void Present();
 
@@ -36,6 +42,7 @@ class SolutionWindow : public QWidget {
     QPlainTextEdit* TextView() const { return text_; }
     SolutionDrawing* Drawing() const { return drawing_; }
     QSpinBox* DecimalsBox() const { return decimals_; }
+    OwnProblemPanel* OwnProblem() const { return own_problem_; }
 
   public slots:
     // A line at the top saying the results belong to earlier givens; empty hides it.
@@ -53,6 +60,9 @@ class SolutionWindow : public QWidget {
     QSpinBox* decimals_ = nullptr;
     SolutionDrawing* drawing_ = nullptr;
     QPlainTextEdit* text_ = nullptr;
+    OwnProblemPanel* own_problem_ = nullptr;
+    trapezoid::NumberSettings own_settings_;
+    std::optional<std::vector<trapezoid::ElementGiven>> own_givens_;
     std::optional<SolveRequest> request_;
     trapezoid::WorkedSolution solution_;
     bool stale_ = false;  // the solution does not yet follow the request or the decimals

@@ -2,8 +2,11 @@
 // The menu's solution commands and the window "Решение": it shows the worked
 // solution of the latest solve, and copying gives what it shows.
 #include <QClipboard>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QSpinBox>
 
+#include "own_problem_panel.hpp"
 #include "solution_drawing.hpp"
 #include "solution_menu.hpp"
 #include "solution_window.hpp"
@@ -100,6 +103,39 @@ class SolutionWindowTest : public QObject {
         QCOMPARE(solution->ShownText(), WorkedText(trapezoid::Kind::PBC, {"5", "2", "15"}));
         QTest::keyClick(solution, Qt::Key_Escape);
         QVERIFY(!solution->isVisible());
+    }
+
+    void theOwnProblemPanelTakesTheSolvesGivensSolvesAnyTwoOrThreeAndHintsOtherwise() {
+        using trapezoid::Element;
+        Solve(*window_, trapezoid::Kind::ABC, {"10", "6", "5"});
+        SolutionWindow* solution = OpenSolution(*window_);
+        QVERIFY(solution != nullptr);
+        OwnProblemPanel* panel = solution->OwnProblem();
+        QCOMPARE(panel->Field(Element::B)->text(), QStringLiteral("6"));
+        QVERIFY(panel->Field(Element::H)->text().isEmpty());
+        QCOMPARE(panel->Field(Element::AC)->accessibleName(), QStringLiteral("Диагоналът AC"));
+        window_->activateWindow();
+        window_->Menu()->OwnProblemAction()->trigger();
+        QVERIFY(QTest::qWaitFor([panel] { return panel->Field(Element::A)->hasFocus(); }));
+
+        panel->ShowGivens({"12", "", "8", "", "", "", "", "", "", "", "45"});
+        panel->SolveButton()->click();
+        QVERIFY(solution->ShownText().contains(QStringLiteral("(12 + 8)·4 / 2 = 40")));
+
+        panel->ShowGivens({"", "", "", "6", "", "", "", "", "", "14", ""});
+        QTest::keyClick(panel->Field(Element::H), Qt::Key_Return);
+        QVERIFY(solution->ShownText().contains(QStringLiteral("дават S = 84")));
+
+        // Too few fields, or a value out of range: a hint, and the text stays.
+        const QString shown = solution->ShownText();
+        panel->ShowGivens({"12", "", "", "", "", "", "", "", "", "", ""});
+        panel->SolveButton()->click();
+        QVERIFY(panel->Hint().contains(QStringLiteral("попълнени: 1")));
+        panel->ShowGivens({"12", "", "8", "", "", "", "", "", "", "", "100"});
+        panel->SolveButton()->click();
+        QVERIFY(panel->Hint().contains(QStringLiteral("0° < ∠B ≤ 90°")));
+        QVERIFY(panel->Field(Element::Angle)->hasFocus());
+        QCOMPARE(solution->ShownText(), shown);
     }
 
     void copyWithoutTheWindowGivesTheSameText() {

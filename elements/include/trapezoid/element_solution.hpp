@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A right trapezoid from any two or three of its elements, worked out as a
+// pupil would: derive step by step until three quantities form one of the
+// fifteen kinds, whose branch then computes the rest; where no derivation
+// reaches a kind, solve an equation.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "trapezoid/elements.hpp"
+#include "trapezoid/worked_solution.hpp"
+
+namespace trapezoid {
+
+// One trapezoid that fits the givens.
+struct ElementTrapezoid {
+    std::string heading;  // "" when it is the only one, else "Първа възможност", ...
+    std::vector<std::string> steps;                   // its own steps, after the shared ones
+    std::array<double, kQuantityCount> quantities{};  // a, b, c, h, P, S
+    // "Още": the diagonals, the midline and ∠ABC in degrees.
+    double diagonal_ac = 0.0;
+    double diagonal_bd = 0.0;
+    double midline = 0.0;
+    double angle_b = 0.0;
+    int kind = -1;  // the kind whose branch computed it
+};
+
+struct ElementSolution {
+    enum class Status {
+        Solved,         // one or more trapezoids
+        TwoGivens,      // what two givens determine, and what needs one more
+        Dependent,      // the givens agree through one relation: one more is needed
+        Contradiction,  // the givens break one relation
+        Impossible,     // no trapezoid: `message` tells which condition fails
+        Rejected,       // fewer than two or more than three givens, or one given twice
+    };
+    enum class Method {
+        Derivation,  // steps lead to a kind
+        Exact,       // a linear or quadratic equation
+        Numeric,     // an equation solved numerically
+    };
+
+    Status status = Status::Rejected;
+    Method method = Method::Derivation;
+    std::vector<ElementGiven> givens;
+    std::vector<std::string> steps;  // shared by every trapezoid
+    std::vector<ElementTrapezoid> trapezoids;
+    std::string message;  // Dependent, Contradiction, Impossible, Rejected; one sentence
+    // TwoGivens: what the two givens determine (their steps are in `steps`)
+    // and what needs one more given.
+    std::vector<ElementGiven> determined;
+    std::vector<Element> undetermined;
+};
+
+// Solves the givens (two or three distinct elements, values already read).
+ElementSolution SolveElements(const std::vector<ElementGiven>& givens,
+                              const NumberSettings& settings);
+
+// The solution as a pupil writes it: Дадено, Търси се, Решение, Отговор, Още.
+std::string WriteElementSolution(const ElementSolution& solution, const NumberSettings& settings);
+
+// The solution as the solution window and its PDF pages take it: the text,
+// one figure per trapezoid, and why there is none. `solved` is true when
+// the givens were worked out (two givens included).
+WorkedSolution ElementWorkedSolution(const ElementSolution& solution,
+                                     const NumberSettings& settings);
+
+// How a triple of distinct elements is solved, whatever its values.
+enum class TripleWay { Kind, Equation, Dependent };
+TripleWay ClassifyTriple(const std::array<Element, 3>& triple);
+
+}  // namespace trapezoid

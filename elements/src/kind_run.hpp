@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Running a kind's branch on values a derivation found, so that they give
+// bit for bit what the main window gives for the same three numbers.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "element_values.hpp"
+
+namespace trapezoid::elements {
+
+using Quantities = std::array<double, kQuantityCount>;
+
+struct KindRun {
+    std::vector<Quantities> trapezoids;  // the second only for "P,b,c" when it exists
+    // No trapezoid: which condition on the kind's three values fails, as the
+    // main window says it.
+    std::string explanation;
+};
+
+// The branch of `kind` on the values of its three givens.
+KindRun RunKind(int kind, const Values<double>& values, const NumberSettings& settings);
+
+// The first trapezoid of the branch, computed as RunKind does but with a
+// fault giving a value that is not finite instead of an exception, and with
+// no check that it is a trapezoid: for trial values of an unknown.
+Quantities RunKindQuietly(int kind, const Values<double>& values);
+
+struct KindStep {
+    std::string name;  // "m", "h", "x", ...
+    std::string text;  // "h = √(b² − m²) = √(6² − 5²) = 3,3166247903554"
+};
+
+// The steps the branch of `kind` writes for these values, without the checks
+// of the signs the formulas drop.
+std::vector<KindStep> KindSteps(int kind, const Values<double>& values,
+                                const NumberSettings& settings);
+
+}  // namespace trapezoid::elements

@@ -1,0 +1,165 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "possibilities.hpp"
+
+#include <cmath>
+
+#include "equation_solve.hpp"
+#include "kind_run.hpp"
+#include "relation_text.hpp"
+#include "writing.hpp"
+
+namespace trapezoid::elements {
+namespace {
+
+constexpr std::array<std::string_view, 6> kHeadings = {"Първа възможност", "Втора възможност",
+                                                       "Трета възможност", "Четвърта възможност",
+                                                       "Пета възможност",  "Шеста възможност"};
+
+bool HasGivens(const Quantities& six, const std::vector<ElementGiven>& givens) {
+    for (const ElementGiven& given : givens) {
+        const double found = ElementOfQuantities(given.element, six);
+        if (!(std::abs(found - given.value) <= 1e-6 * std::abs(given.value))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The same trapezoid twice (the two roots of "P,b,c" when they are equal).
+bool AlreadyFound(const Quantities& six, const std::vector<ElementTrapezoid>& found) {
+    for (const ElementTrapezoid& trapezoid : found) {
+        bool same = true;
+        for (std::size_t q = 0; q < six.size(); ++q) {
+            same = same && std::abs(six[q] - trapezoid.quantities[q]) <= 1e-9 * std::abs(six[q]);
+        }
+        if (same) {
+            return true;
+        }
+    }
+    return false;
+}
+
+ElementTrapezoid TrapezoidOf(const Quantities& six, int kind, std::vector<std::string> steps) {
+    ElementTrapezoid trapezoid;
+    trapezoid.steps = std::move(steps);
+    trapezoid.quantities = six;
+    trapezoid.diagonal_ac = ElementOfQuantities(Element::AC, six);
+    trapezoid.diagonal_bd = ElementOfQuantities(Element::BD, six);
+    trapezoid.midline = ElementOfQuantities(Element::MN, six);
+    trapezoid.angle_b = ElementOfQuantities(Element::Angle, six);
+    trapezoid.kind = kind;
+    return trapezoid;
+}
+
+// The second trapezoid of kind "P,b,c", which its branch computes for the
+// report only: the larger root as m.
+std::vector<std::string> SecondPbcSteps(const Quantities& six, const NumberSettings& settings) {
+    const auto [a, b, c, h, P, S] = six;
+    const auto put = [&](double v) { return NumberText(v, settings); };
+    return {
+        "втората възможност взима по-големия корен: m = (x + r)/2 " + ValueEnding(a - c, settings),
+        "a = c + m = " + put(c) + " + " + put(a - c) + " " + ValueEnding(a, settings),
+        "h = P − 2·c − b − m = " + put(P) + " − 2·" + put(c) + " − " + put(b) + " − " + put(a - c) +
+            " " + ValueEnding(h, settings),
+        "S = (a + c)·h/2 = (" + put(a) + " + " + put(c) + ")·" + put(h) + "/2 " +
+            ValueEnding(S, settings)};
+}
+
+}  // namespace
+
+std::optional<std::string> Derive(const Plan& plan, Values<double>& values,
+                                  std::vector<std::string>& steps, const NumberSettings& settings) {
+    for (const int relation : plan.relations) {
+        if (!ApplyRelation(relation, values)) {
+            const double result =
+                Of(values, kRelations<double>[static_cast<std::size_t>(relation)].target);
+            if (std::isinf(result)) {
+                return "Числата са твърде големи, за да бъдат пресметнати.";
+            }
+            return "Няма такъв трапец: " + RelationImpossible(relation, values, settings) + ".";
+        }
+        steps.push_back(RelationStep(relation, values, settings));
+    }
+    return std::nullopt;
+}
+
+std::optional<NoTrapezoid> FindTrapezoids(ElementSet known, Values<double> values,
+                                          std::vector<std::string> steps,
+                                          const std::vector<ElementGiven>& givens,
+                                          const NumberSettings& settings,
+                                          std::vector<ElementTrapezoid>& found) {
+    const Plan plan = PlanTowardsKind(known);
+    if (auto impossible = Derive(plan, values, steps, settings)) {
+        return NoTrapezoid{std::move(steps), std::move(*impossible)};
+    }
+    if (!plan.kind) {
+        return NoTrapezoid{std::move(steps), "Няма такъв трапец."};
+    }
+    const KindRun run = RunKind(*plan.kind, values, settings);
+    if (run.trapezoids.empty()) {
+        // The relations usually name the broken condition in the figure's words.
+        Values<double> trial = values;
+        std::vector<std::string> unused;
+        if (auto broken = Derive(PlanEverything(plan.known), trial, unused, settings)) {
+            return NoTrapezoid{std::move(steps), std::move(*broken)};
+        }
+        return NoTrapezoid{std::move(steps), run.explanation};
+    }
+    std::vector<std::string> shared = steps;  // up to the branch's own first trapezoid
+    for (const KindStep& step : KindSteps(*plan.kind, values, settings)) {
+        const std::optional<ElementName> name = FindElementName(step.name);
+        if (!name || !plan.known.Has(name->element)) {
+            steps.push_back(step.text);
+            if (step.name == "x" || step.name == "r") {
+                shared.push_back(step.text);
+            }
+        }
+    }
+    const std::size_t before = found.size();
+    for (std::size_t i = 0; i < run.trapezoids.size(); ++i) {
+        if (!HasGivens(run.trapezoids[i], givens) || AlreadyFound(run.trapezoids[i], found)) {
+            continue;
+        }
+        std::vector<std::string> own = steps;
+        if (i > 0) {
+            own = shared;
+            for (std::string& step : SecondPbcSteps(run.trapezoids[i], settings)) {
+                own.push_back(std::move(step));
+            }
+        }
+        found.push_back(TrapezoidOf(run.trapezoids[i], *plan.kind, std::move(own)));
+    }
+    if (found.size() == before) {
+        return NoTrapezoid{std::move(steps), "Няма трапец, който да има всички дадени стойности."};
+    }
+    return std::nullopt;
+}
+
+void ShareSteps(std::vector<ElementTrapezoid>& trapezoids, std::vector<std::string>& shared) {
+    if (trapezoids.empty()) {
+        return;
+    }
+    std::size_t common = trapezoids.front().steps.size();
+    for (const ElementTrapezoid& trapezoid : trapezoids) {
+        std::size_t same = 0;
+        while (same < common && same < trapezoid.steps.size() &&
+               trapezoid.steps[same] == trapezoids.front().steps[same]) {
+            ++same;
+        }
+        common = same;
+    }
+    if (trapezoids.size() == 1) {
+        common = trapezoids.front().steps.size();
+    }
+    shared.insert(shared.end(), trapezoids.front().steps.begin(),
+                  trapezoids.front().steps.begin() + static_cast<std::ptrdiff_t>(common));
+    for (std::size_t i = 0; i < trapezoids.size(); ++i) {
+        auto& steps = trapezoids[i].steps;
+        steps.erase(steps.begin(), steps.begin() + static_cast<std::ptrdiff_t>(common));
+        if (trapezoids.size() > 1 && i < kHeadings.size()) {
+            trapezoids[i].heading = std::string(kHeadings[i]);
+        }
+    }
+}
+
+}  // namespace trapezoid::elements

@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// From known values to the trapezoids they give: the derivation with its
+// steps, the kind's branch, and the check that each trapezoid has the givens.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "plan.hpp"
+#include "trapezoid/element_solution.hpp"
+
+namespace trapezoid::elements {
+
+// Applies the plan, writing each relation as a step: the sentence why there
+// is no trapezoid when a value is not allowed.
+std::optional<std::string> Derive(const Plan& plan, Values<double>& values,
+                                  std::vector<std::string>& steps, const NumberSettings& settings);
+
+// Why a way gave no trapezoid: the steps up to where it stopped, and the
+// sentence.
+struct NoTrapezoid {
+    std::vector<std::string> steps;
+    std::string message;
+};
+
+// Derives from `known` towards a kind and runs its branch. The trapezoids
+// that have every given are added to `found`, each with `steps` before its
+// own; else why there is none.
+std::optional<NoTrapezoid> FindTrapezoids(ElementSet known, Values<double> values,
+                                          std::vector<std::string> steps,
+                                          const std::vector<ElementGiven>& givens,
+                                          const NumberSettings& settings,
+                                          std::vector<ElementTrapezoid>& found);
+
+// Moves the steps all trapezoids begin with to `shared`, and heads the
+// trapezoids "Първа възможност", ... when there are several.
+void ShareSteps(std::vector<ElementTrapezoid>& trapezoids, std::vector<std::string>& shared);
+
+}  // namespace trapezoid::elements

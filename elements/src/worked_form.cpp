@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// An element solution in the form the solution window and the PDF pages
+// take: the text and one figure per trapezoid.
+#include "trapezoid/element_solution.hpp"
+#include "writing.hpp"
+
+namespace trapezoid {
+
+WorkedSolution ElementWorkedSolution(const ElementSolution& solution,
+                                     const NumberSettings& settings) {
+    using Status = ElementSolution::Status;
+    WorkedSolution worked;
+    worked.text = WriteElementSolution(solution, settings);
+    worked.solved = solution.status == Status::Solved || solution.status == Status::TwoGivens;
+    for (const ElementTrapezoid& trapezoid : solution.trapezoids) {
+        SolvedFigure figure;
+        figure.heading = trapezoid.heading;
+        for (std::size_t i = 0; i < figure.lengths.size(); ++i) {
+            figure.lengths[i] = trapezoid.quantities[i];
+            const std::string ending = elements::ValueEnding(trapezoid.quantities[i], settings);
+            const bool short_decimal = ending.starts_with("= ");
+            figure.written[i] = short_decimal ? ending.substr(2) : ending;
+            if (short_decimal) {
+                figure.exact[i] = figure.written[i];  // the drawing writes "c = 8"
+            }
+        }
+        worked.figures.push_back(std::move(figure));
+    }
+    if (worked.figures.empty()) {
+        worked.no_figure_reason = solution.status == Status::TwoGivens
+                                      ? "Два дадени елемента не определят трапеца."
+                                      : solution.message;
+    }
+    return worked;
+}
+
+}  // namespace trapezoid

@@ -1,0 +1,105 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "writing.hpp"
+
+#include <cmath>
+
+namespace trapezoid::elements {
+namespace {
+
+constexpr std::string_view kMinus = "−";
+
+std::string WithoutTrailingZeros(std::string text, const std::string& separator) {
+    const std::size_t point = text.find(separator);
+    if (point == std::string::npos) {
+        return text;
+    }
+    while (text.size() > point + separator.size() && text.back() == '0') {
+        text.pop_back();
+    }
+    if (text.size() == point + separator.size()) {
+        text.erase(point);
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string NumberText(double value, const NumberSettings& settings) {
+    NumberSettings plain = settings;
+    plain.group_separator.clear();
+    plain.group_sizes.clear();
+    plain.leading_zero = true;
+    plain.negative_format = NegativeFormat::LeadingMinus;
+    std::string text =
+        WithoutTrailingZeros(FormatQuantityText(value, plain), plain.decimal_separator);
+    if (!text.empty() && text.front() == '-') {
+        text.replace(0, 1, kMinus);
+    }
+    return text;
+}
+
+std::string ValueEnding(double value, const NumberSettings& settings) {
+    const double rounded = std::round(value * 1e7) / 1e7;
+    const bool exact = std::abs(value - rounded) <= 1e-12 * std::max(1.0, std::abs(value));
+    return (exact ? "= " : "≈ ") + NumberText(value, settings);
+}
+
+std::string AngleText(double degrees) {
+    const long seconds = std::lround(degrees * 3600.0);
+    std::string text = std::to_string(seconds / 3600) + "°";
+    const long minutes = seconds / 60 % 60;
+    if (minutes != 0 || seconds % 60 != 0) {
+        text += std::to_string(minutes) + "′";
+    }
+    if (seconds % 60 != 0) {
+        text += std::to_string(seconds % 60) + "″";
+    }
+    return text;
+}
+
+std::string AngleEnding(double degrees) {
+    const double seconds = degrees * 3600.0;
+    const bool exact = std::abs(seconds - std::round(seconds)) <= 1e-6;
+    return (exact ? "= " : "≈ ") + AngleText(degrees);
+}
+
+std::string PutIn(Element element, double value, const NumberSettings& settings, bool in_formula) {
+    if (element == Element::Angle) {
+        return AngleText(value);
+    }
+    const std::string number = NumberText(value, settings);
+    return value < 0.0 && in_formula ? "(" + number + ")" : number;
+}
+
+std::string FillIn(std::string_view pattern, const Values<double>& values,
+                   const NumberSettings& settings, bool in_formula) {
+    std::string text;
+    while (!pattern.empty()) {
+        const std::size_t open = pattern.find('{');
+        const std::size_t close = pattern.find('}', open);
+        if (open == std::string_view::npos || close == std::string_view::npos) {
+            text += pattern;
+            break;
+        }
+        text += pattern.substr(0, open);
+        const std::string_view name = pattern.substr(open + 1, close - open - 1);
+        const std::optional<ElementName> element =
+            name == "∠" ? ElementName{Element::Angle} : FindElementName(name);
+        if (element) {
+            text += PutIn(element->element, Of(values, element->element), settings, in_formula);
+        }
+        pattern.remove_prefix(close + 1);
+    }
+    return text;
+}
+
+std::string ElementWithValue(Element element, double value, const NumberSettings& settings,
+                             bool obtuse) {
+    const std::string symbol(ElementSymbol(element, obtuse));
+    if (element == Element::Angle) {
+        return symbol + " " + AngleEnding(obtuse ? 180.0 - value : value);
+    }
+    return symbol + " " + ValueEnding(value, settings);
+}
+
+}  // namespace trapezoid::elements
