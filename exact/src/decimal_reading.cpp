@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <algorithm>
 #include <cstdlib>
 
 #include "surd_internal.hpp"
@@ -66,6 +67,8 @@ std::optional<Surd> Surd::FromDecimal(std::string_view text) {
     if (digits.empty()) {
         return std::nullopt;
     }
+    // Leading zeros go: the big integer would read "075" as an octal number.
+    digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size() - 1));
     const Integer mantissa(digits);
     const Integer scale = pow(Integer(10), static_cast<unsigned>(std::abs(exponent)));
     Rational value = exponent >= 0 ? Rational(mantissa * scale) : Rational(mantissa) / scale;

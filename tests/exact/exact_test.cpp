@@ -123,4 +123,12 @@ TEST(ExactDecimal, RejectsWhatIsNoDecimalNumber) {
     EXPECT_EQ(Surd::FromDecimal("1e-400"), Surd::FromDecimal("1") / *Surd::FromDecimal("1e400"));
 }
 
+// Digits after a leading zero are decimal digits, never octal ones.
+TEST(ExactDecimal, ReadsLeadingZerosAsDecimal) {
+    EXPECT_EQ(Surd::FromDecimal("0.75"), Surd(exact::Rational(3, 4)));
+    EXPECT_EQ(Surd::FromDecimal("-0.98"), Surd(exact::Rational(-49, 50)));
+    EXPECT_EQ(Surd::FromDecimal("007"), Surd(7));
+    EXPECT_EQ(Surd::FromDecimal("0"), Surd(0));
+}
+
 }  // namespace
