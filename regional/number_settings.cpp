@@ -37,7 +37,3 @@ trapezoid::NumberSettings NumberSettingsFromLocale(const QLocale& locale) {
     settings.negative_format = trapezoid::NegativeFormat::LeadingMinus;
     return settings;
 }
-
-trapezoid::NumberSettings SystemNumberSettings() {
-    return NumberSettingsFromLocale(QLocale::system());
-}

@@ -10,5 +10,7 @@
 // minus sign, which the platform has no setting for.
 trapezoid::NumberSettings NumberSettingsFromLocale(const QLocale& locale);
 
-// The settings of the user's locale, read afresh on every call.
+// The settings of the user's locale, read afresh on every call. On Windows
+// they come from the regional settings themselves, with the leading zero and
+// the negative-number format (system_number_settings_windows.cpp).
 trapezoid::NumberSettings SystemNumberSettings();

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "trapezoid_drawing.hpp"
 
-#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPaintEvent>
 #include <QPainter>
@@ -91,17 +90,6 @@ void PaintLetters(QPainter& painter) {
 }
 
 }  // namespace
-
-QString SerifFamilyName() {
-    static const QString family = [] {
-        const QString preferred = QStringLiteral("Times New Roman");
-        if (QFontDatabase::families(QFontDatabase::Cyrillic).contains(preferred)) {
-            return preferred;
-        }
-        return QStringLiteral("Liberation Serif");
-    }();
-    return family;
-}
 
 void PaintTrapezoidDrawing(QPainter& painter) {
     painter.save();

@@ -5,14 +5,12 @@
 #include <QSize>
 #include <QString>
 
+#include "serif_family.hpp"
+
 class QPainter;
 
 // Size of the trapezoid drawing in logical pixels.
 inline constexpr QSize kTrapezoidDrawingSize{168, 208};
-
-// Serif family used for the window's texts and the drawing's letters:
-// "Times New Roman" when installed, otherwise its metric-compatible substitute.
-QString SerifFamilyName();
 
 // Paints the right trapezoid ABCD with its height CH and letters on a white
 // background filling 0,0..168,208. The painter's origin is the drawing's top-left

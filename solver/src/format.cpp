@@ -85,7 +85,8 @@ std::string FormatQuantityText(double value, const NumberSettings& settings) {
     if (!negative) {
         return body;
     }
-    return settings.negative_format == NegativeFormat::Parentheses ? "(" + body + ")" : "-" + body;
+    return settings.negative_format == NegativeFormat::Parentheses ? "(" + body + ")"
+                                                                   : settings.negative_sign + body;
 }
 
 std::string FormatReportNumber(double value, const NumberSettings& settings) {

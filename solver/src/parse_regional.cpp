@@ -77,8 +77,8 @@ std::optional<std::string> ReadRegionalNumber(std::string_view text,
         text.front() == '(' && text.back() == ')') {
         text = text.substr(1, text.size() - 2);
         negative = true;
-    } else if (!text.empty() && text.front() == '-') {
-        text.remove_prefix(1);
+    } else if (!settings.negative_sign.empty() && text.starts_with(settings.negative_sign)) {
+        text.remove_prefix(settings.negative_sign.size());
         negative = true;
     }
 

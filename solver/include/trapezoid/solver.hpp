@@ -91,6 +91,7 @@ struct NumberSettings {
     std::vector<int> group_sizes;
     bool leading_zero = true;
     NegativeFormat negative_format = NegativeFormat::LeadingMinus;
+    std::string negative_sign = "-";  // the leading minus
 };
 
 enum class ArithmeticFault {
