@@ -2,6 +2,7 @@
 #include "own_problem_panel.hpp"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -12,6 +13,14 @@ namespace {
 using trapezoid::Element;
 
 constexpr int kFieldsPerRow = 4;
+
+// What field `index` takes: the elements, then the angle again as ∠C.
+trapezoid::ElementName FieldName(std::size_t index) {
+    if (index == static_cast<std::size_t>(trapezoid::kElementCount)) {
+        return {Element::Angle, true};
+    }
+    return {trapezoid::ElementAt(static_cast<int>(index)), false};
+}
 
 QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -32,40 +41,43 @@ OwnProblemPanel::OwnProblemPanel(QWidget* parent)
     : QGroupBox(QStringLiteral("Своя задача"), parent) {
     setObjectName(QStringLiteral("OwnProblemPanel"));
     auto* grid = new QGridLayout;
-    for (int e = 0; e < trapezoid::kElementCount; ++e) {
-        const Element element = trapezoid::ElementAt(e);
+    for (std::size_t index = 0; index < fields_.size(); ++index) {
+        const trapezoid::ElementName name = FieldName(index);
         auto* field = new QLineEdit(this);
-        auto* label = new QLabel(FromUtf8(trapezoid::ElementSymbol(element)) + ':', this);
+        auto* label =
+            new QLabel(FromUtf8(trapezoid::ElementSymbol(name.element, name.obtuse)) + ':', this);
         label->setBuddy(field);
-        field->setAccessibleName(Capitalised(trapezoid::ElementWords(element)));
+        field->setAccessibleName(Capitalised(trapezoid::ElementWords(name.element, name.obtuse)));
         field->setToolTip(field->accessibleName());
-        if (element == Element::Angle) {
+        if (name.element == Element::Angle) {
             field->setPlaceholderText(QStringLiteral("°"));
         }
         connect(field, &QLineEdit::returnPressed, this, &OwnProblemPanel::Read);
         connect(field, &QLineEdit::textEdited, this, [this] { ShowHint({}, nullptr); });
-        const int row = e / kFieldsPerRow;
-        const int column = 2 * (e % kFieldsPerRow);
+        const int row = static_cast<int>(index) / kFieldsPerRow;
+        const int column = 2 * (static_cast<int>(index) % kFieldsPerRow);
         grid->addWidget(label, row, column);
         grid->addWidget(field, row, column + 1);
-        fields_[static_cast<std::size_t>(e)] = field;
+        fields_[index] = field;
     }
     solve_ = new QPushButton(QStringLiteral("Реши"), this);
     connect(solve_, &QPushButton::clicked, this, &OwnProblemPanel::Read);
-    grid->addWidget(solve_, (trapezoid::kElementCount - 1) / kFieldsPerRow,
-                    2 * (kFieldsPerRow - 1) + 1);
     hint_ = new QLabel(this);
     hint_->setWordWrap(true);
     hint_->hide();
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(hint_, 1);
+    bottom->addWidget(solve_, 0, Qt::AlignRight | Qt::AlignTop);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
-    layout->addWidget(hint_);
+    layout->addLayout(bottom);
 }
 
 void OwnProblemPanel::ShowGivens(const std::array<QString, trapezoid::kElementCount>& texts) {
-    for (std::size_t e = 0; e < fields_.size(); ++e) {
+    for (std::size_t e = 0; e < texts.size(); ++e) {
         fields_[e]->setText(texts[e]);
     }
+    ObtuseAngleField()->clear();
     ShowHint({}, nullptr);
 }
 
@@ -80,14 +92,19 @@ QString OwnProblemPanel::Hint() const {
 void OwnProblemPanel::Read() {
     std::vector<trapezoid::ElementGiven> givens;
     int filled = 0;
-    for (int e = 0; e < trapezoid::kElementCount; ++e) {
-        QLineEdit* field = fields_[static_cast<std::size_t>(e)];
+    for (std::size_t index = 0; index < fields_.size(); ++index) {
+        QLineEdit* field = fields_[index];
         if (field->text().trimmed().isEmpty()) {
             continue;
         }
         ++filled;
-        const trapezoid::ElementReading reading = trapezoid::ReadElement(
-            {trapezoid::ElementAt(e), false}, field->text().toStdString(), settings_);
+        if (index + 1 == fields_.size() && !Field(Element::Angle)->text().trimmed().isEmpty()) {
+            ShowHint(QStringLiteral("Попълнете само един от ъглите ∠B и ∠C: ∠C = 180° − ∠B."),
+                     field);
+            return;
+        }
+        const trapezoid::ElementReading reading =
+            trapezoid::ReadElement(FieldName(index), field->text().toStdString(), settings_);
         if (!reading.given) {
             ShowHint(FromUtf8(reading.error), field);
             return;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The panel "Своя задача" of the solution window: one field per element of
-// the trapezoid; two or three filled fields are solved on Enter or "Реши".
+// the trapezoid, the angle as ∠B or as ∠C; two or three filled fields are
+// solved on Enter or "Реши".
 #pragma once
 
 #include <QGroupBox>
@@ -20,7 +21,9 @@ class OwnProblemPanel : public QGroupBox {
 
     // Shows a solve's givens: each element's text, the other fields emptied.
     void ShowGivens(const std::array<QString, trapezoid::kElementCount>& texts);
+    // The field of an element; the angle's is ∠B's.
     QLineEdit* Field(trapezoid::Element element) const;
+    QLineEdit* ObtuseAngleField() const { return fields_.back(); }
     QPushButton* SolveButton() const { return solve_; }
     QString Hint() const;
 
@@ -34,7 +37,8 @@ class OwnProblemPanel : public QGroupBox {
     void Read();
     void ShowHint(const QString& hint, QLineEdit* field);
 
-    std::array<QLineEdit*, trapezoid::kElementCount> fields_{};
+    // The elements in their order, then ∠C.
+    std::array<QLineEdit*, trapezoid::kElementCount + 1> fields_{};
     QPushButton* solve_ = nullptr;
     QLabel* hint_ = nullptr;
     trapezoid::NumberSettings settings_;

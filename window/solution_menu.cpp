@@ -98,6 +98,11 @@ SolutionWindow* SolutionMenu::EnsureWindow() {
         window_ =
             new SolutionWindow({show_, own_problem_, copy_, pdf_, print_, exit_}, main_window_);
         window_->SetStaleNote(stale_note_);
+        connect(window_, &SolutionWindow::ownProblemSolved, this, [this] {
+            for (QAction* needs_solution : {copy_, pdf_, print_}) {
+                needs_solution->setEnabled(true);
+            }
+        });
         if (latest_) {
             window_->SetRequest(*latest_);
         }
@@ -117,7 +122,14 @@ trapezoid::WorkedSolution SolutionMenu::CurrentSolution() {
 }
 
 QString SolutionMenu::CurrentSeparator() const {
+    if (window_ != nullptr) {
+        return window_->DecimalSeparator();
+    }
     return latest_ ? FromUtf8(latest_->settings.decimal_separator) : QStringLiteral(".");
+}
+
+bool SolutionMenu::HasSolution() const {
+    return latest_ || (window_ != nullptr && window_->HasSolution());
 }
 
 QWidget* SolutionMenu::DialogParent() const {
@@ -128,7 +140,7 @@ QWidget* SolutionMenu::DialogParent() const {
 }
 
 void SolutionMenu::CopySolution() {
-    if (!latest_) {
+    if (!HasSolution()) {
         return;
     }
     if (window_ != nullptr) {
@@ -140,7 +152,7 @@ void SolutionMenu::CopySolution() {
 }
 
 void SolutionMenu::SaveAsPdf() {
-    if (!latest_) {
+    if (!HasSolution()) {
         return;
     }
     QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -163,7 +175,7 @@ void SolutionMenu::SaveAsPdf() {
 }
 
 void SolutionMenu::Print() {
-    if (!latest_) {
+    if (!HasSolution()) {
         return;
     }
     QPrinter printer(QPrinter::HighResolution);

@@ -46,6 +46,8 @@ class SolutionMenu : public QObject {
     // What the window shows, or would show if it were open.
     trapezoid::WorkedSolution CurrentSolution();
     QString CurrentSeparator() const;
+    // A solve, or the solution window's own problem, to copy, save and print.
+    bool HasSolution() const;
     QWidget* DialogParent() const;
 
     QWidget* main_window_;

@@ -120,6 +120,7 @@ void SolutionWindow::SolveOwnProblem(const std::vector<trapezoid::ElementGiven>&
     own_givens_ = givens;
     stale_ = true;
     Rebuild();
+    emit ownProblemSolved();
 }
 
 void SolutionWindow::Present() {
@@ -145,6 +146,14 @@ int SolutionWindow::ApproximateDecimals() const {
     return decimals_->value();
 }
 
+const trapezoid::NumberSettings& SolutionWindow::Settings() const {
+    return request_ ? request_->settings : own_settings_;
+}
+
+QString SolutionWindow::DecimalSeparator() const {
+    return FromUtf8(Settings().decimal_separator);
+}
+
 void SolutionWindow::SetStaleNote(const QString& note) {
     stale_note_->setText(note);
     stale_note_->setVisible(!note.isEmpty());
@@ -160,10 +169,12 @@ void SolutionWindow::Rebuild() {
         return;
     }
     stale_ = false;
-    const trapezoid::NumberSettings& settings = request_ ? request_->settings : own_settings_;
-    solution_ = own_givens_ ? trapezoid::ElementWorkedSolution(
-                                  trapezoid::SolveElements(*own_givens_, settings), settings)
-                            : request_->BuildSolution(decimals_->value());
+    const trapezoid::NumberSettings& settings = Settings();
+    solution_ =
+        own_givens_
+            ? trapezoid::ElementWorkedSolution(
+                  trapezoid::SolveElements(*own_givens_, settings, {decimals_->value()}), settings)
+            : request_->BuildSolution(decimals_->value());
     text_->setPlainText(FromUtf8(solution_.text));
     drawing_->SetSolution(solution_, FromUtf8(settings.decimal_separator));
 }

@@ -36,13 +36,21 @@ class SolutionWindow : public QWidget {
 
     // What the window shows: built for the latest solve with the chosen decimals.
     const trapezoid::WorkedSolution& Solution();
+    // A solve or an own problem to show.
+    bool HasSolution() const { return request_ || own_givens_; }
     QString ShownText() const;
     int ApproximateDecimals() const;
+    // The decimal separator the solution is written with.
+    QString DecimalSeparator() const;
 
     QPlainTextEdit* TextView() const { return text_; }
     SolutionDrawing* Drawing() const { return drawing_; }
     QSpinBox* DecimalsBox() const { return decimals_; }
     OwnProblemPanel* OwnProblem() const { return own_problem_; }
+
+  signals:
+    // The panel's own problem was solved: there is a solution to copy, save and print.
+    void ownProblemSolved();
 
   public slots:
     // A line at the top saying the results belong to earlier givens; empty hides it.
@@ -54,6 +62,7 @@ class SolutionWindow : public QWidget {
   private:
     void Rebuild();
     void PlaceBesideMainWindow();
+    const trapezoid::NumberSettings& Settings() const;
 
     QWidget* main_window_;
     QLabel* stale_note_ = nullptr;

@@ -45,14 +45,14 @@ bool IsDependent(ElementSet elements) {
     return TieOf(elements) != nullptr;
 }
 
-std::optional<Dependence> FindDependence(ElementSet known, const Values<double>& values,
-                                         const NumberSettings& settings) {
+std::optional<Dependence> FindDependence(ElementSet known, const Values<Dual>& values,
+                                         const detail::ValueWriter& writer) {
     const Tie* tie = TieOf(known);
     if (tie == nullptr) {
         return std::nullopt;
     }
     // The relation of the table that finds one of the three from the other two.
-    const auto& relations = kRelations<double>;
+    const auto& relations = kRelations<Dual>;
     for (std::size_t i = 0; i < relations.size(); ++i) {
         const auto& relation = relations[i];
         ElementSet others = known;
@@ -60,15 +60,15 @@ std::optional<Dependence> FindDependence(ElementSet known, const Values<double>&
         if (relation.target != tie->computed || !(relation.inputs == others)) {
             continue;
         }
-        Values<double> computed = values;
-        const double found = relation.formula(values);
-        Of(computed, relation.target) = found;
-        const double given = Of(values, relation.target);
+        Values<Dual> computed = values;
+        const double found = (Of(computed, relation.target) = relation.formula(values)).value();
+        const double given = Of(values, relation.target).value();
         const bool agree =
             std::abs(found - given) <= 1e-9 * std::max(std::abs(found), std::abs(given));
-        return Dependence{std::string(tie->relation),
-                          RelationFormula(static_cast<int>(i), computed, settings),
-                          PutIn(relation.target, given, settings), agree};
+        const std::string formula = RelationFormula(static_cast<int>(i), computed, writer);
+        const std::string named(tie->relation);
+        return Dependence{formula.starts_with(named) ? formula : named + ", т.е. " + formula,
+                          PutIn(relation.target, given, writer.settings()), agree};
     }
     return std::nullopt;
 }

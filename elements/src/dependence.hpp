@@ -5,20 +5,23 @@
 #include <optional>
 #include <string>
 
-#include "element_values.hpp"
+#include "exact_element_values.hpp"
+#include "value_writing.hpp"
 
 namespace trapezoid::elements {
 
 struct Dependence {
-    std::string relation;  // "MN = (a + c)/2"
-    std::string check;     // the relation with the values: "MN = (a + c)/2 = (12 + 8)/2 = 10"
-    std::string given;     // the value given for the one the check finds: "11"
-    bool agree = false;    // within 1e-9 relative
+    // The relation, and with the values where the relation is a formula for
+    // one of them: "MN = (a + c)/2 = (12 + 8)/2 = 10";
+    // "b² = h² + m², т.е. b = √(h² + m²) = √(3² + 4²) = 5".
+    std::string check;
+    std::string given;   // the value given for the one the check finds: "11"
+    bool agree = false;  // within 1e-9 relative
 };
 
 // The relation that ties the three known elements, if one does.
-std::optional<Dependence> FindDependence(ElementSet known, const Values<double>& values,
-                                         const NumberSettings& settings);
+std::optional<Dependence> FindDependence(ElementSet known, const Values<Dual>& values,
+                                         const detail::ValueWriter& writer);
 
 // Whether one relation ties these three elements.
 bool IsDependent(ElementSet elements);

@@ -1,14 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "kind_run.hpp"
 
-#include <charconv>
-
 #include "exact/surd.hpp"
 
 #include "branch_table.hpp"
 #include "recorded.hpp"
 #include "report.hpp"
-#include "step_numbers.hpp"
 #include "trapezoid/solve_message.hpp"
 #include "writing.hpp"
 
@@ -48,51 +45,59 @@ Quantities QuantitiesOf(const detail::Six<V>& six) {
             six.h.value(), six.P.value(), six.S.value()};
 }
 
-// A value's exact form when it has at most seven decimals, so that the
-// steps end "= 40" where the value is 40 and "≈ 5,6568542" where it is not.
-std::optional<exact::Surd> ExactIfShort(double value, const NumberSettings& settings) {
-    if (!ValueEnding(value, settings).starts_with("=")) {
-        return std::nullopt;
-    }
-    std::array<char, 400> digits{};
-    const auto [end, error] = std::to_chars(digits.data(), digits.data() + digits.size(), value,
-                                            std::chars_format::fixed, 7);
-    if (error != std::errc()) {
-        return std::nullopt;
-    }
-    return exact::Surd::FromDecimal({digits.data(), end});
+template <class V>
+ExactQuantities DualsOf(const detail::Six<V>& six) {
+    return {six.a.dual(), six.b.dual(), six.c.dual(), six.h.dual(), six.P.dual(), six.S.dual()};
 }
+
+struct RecordedKind {
+    SolveSteps steps;
+    std::vector<ExactQuantities> trapezoids;
+};
 
 // The branch run on values that record its steps; the step where it faults
 // or comes out not above 0 is marked.
-SolveSteps RecordKind(int kind, const Values<double>& values, const NumberSettings& settings) {
-    const detail::ValueWriter writer(settings, 7);
+RecordedKind RecordKind(int kind, const Values<Dual>& values, ElementSet typed,
+                        const detail::ValueWriter& writer) {
     detail::StepRecorder recorder(writer);
-    const auto given = [&](int index) {
-        return detail::Recorded::Given(
-            recorder, kQuantitySymbols[static_cast<std::size_t>(index)],
-            detail::DualValue(values[static_cast<std::size_t>(index)],
-                              ExactIfShort(values[static_cast<std::size_t>(index)], settings)));
+    const auto put_in = [&](int index) {
+        const std::string_view symbol = kQuantitySymbols[static_cast<std::size_t>(index)];
+        const Dual& value = values[static_cast<std::size_t>(index)];
+        return typed.Has(ElementAt(index)) ? detail::Recorded::Given(recorder, symbol, value)
+                                           : detail::Recorded::Known(recorder, symbol, value);
     };
-    const detail::Six<detail::Recorded> readings{given(0), given(1), given(2),
-                                                 given(3), given(4), given(5)};
+    const detail::Six<detail::Recorded> readings{put_in(0), put_in(1), put_in(2),
+                                                 put_in(3), put_in(4), put_in(5)};
+    std::vector<ExactQuantities> trapezoids;
     try {
         const auto result = detail::BranchOf<detail::Recorded>(kind)(readings);
         if (const auto failure = detail::FindNotATrapezoid(result)) {
             if (const auto step = detail::FailedValue(result, *failure).step()) {
                 recorder.MarkFailed(*step);
             }
+        } else {
+            trapezoids.push_back(DualsOf(result.values));
+            const auto& second = result.second;
+            if (second && detail::SecondSolutionExists(*second)) {
+                ExactQuantities other = trapezoids.front();
+                other[0] = second->a.dual();
+                other[3] = second->h.dual();
+                other[5] = second->S.dual();
+                trapezoids.push_back(other);
+            }
         }
     } catch (const ArithmeticError&) {
         // The step that faulted is marked.
     }
-    return recorder.Take();
+    return {recorder.Take(), std::move(trapezoids)};
 }
 
 }  // namespace
 
-KindRun RunKind(int kind, const Values<double>& values, const NumberSettings& settings) {
+KindRun RunKind(int kind, const Values<Dual>& exact_values, const detail::ValueWriter& writer) {
     using detail::Checked;
+    const Values<double> values = Doubles(exact_values);
+    const NumberSettings& settings = writer.settings();
     KindRun run;
     SolveOutcome outcome;
     outcome.read = {values[0], values[1], values[2], values[3], values[4], values[5]};
@@ -122,7 +127,7 @@ KindRun RunKind(int kind, const Values<double>& values, const NumberSettings& se
     }
     run.explanation = SolveExplanation(outcome, kind, settings);
     if (run.explanation.empty()) {
-        const SolveSteps steps = RecordKind(kind, values, settings);
+        const SolveSteps steps = RecordKind(kind, exact_values, {}, writer).steps;
         run.explanation = "Няма такъв трапец: пресмятането по " +
                           std::string(kKinds[static_cast<std::size_t>(kind)].list_text) +
                           " спира на „" + (steps.failed ? steps.steps[*steps.failed].text : "") +
@@ -135,15 +140,16 @@ Quantities RunKindQuietly(int kind, const Values<double>& values) {
     return QuantitiesOf(detail::BranchOf<Plain>(kind)(SixOf<Plain>(values)).values);
 }
 
-std::vector<KindStep> KindSteps(int kind, const Values<double>& values,
-                                const NumberSettings& settings) {
-    std::vector<KindStep> steps;
-    for (SolveStep& step : RecordKind(kind, values, settings).steps) {
+KindDescription DescribeKind(int kind, const Values<Dual>& values, ElementSet typed,
+                             const detail::ValueWriter& writer) {
+    RecordedKind recorded = RecordKind(kind, values, typed, writer);
+    KindDescription description{{}, std::move(recorded.trapezoids)};
+    for (SolveStep& step : recorded.steps.steps) {
         if (step.name.find("′") == std::string::npos) {
-            steps.push_back({std::move(step.name), WithSevenDecimals(step.text, settings)});
+            description.steps.push_back({std::move(step.name), std::move(step.text)});
         }
     }
-    return steps;
+    return description;
 }
 
 }  // namespace trapezoid::elements

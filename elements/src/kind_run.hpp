@@ -8,7 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "element_values.hpp"
+#include "exact_element_values.hpp"
+#include "value_writing.hpp"
 
 namespace trapezoid::elements {
 
@@ -22,7 +23,7 @@ struct KindRun {
 };
 
 // The branch of `kind` on the values of its three givens.
-KindRun RunKind(int kind, const Values<double>& values, const NumberSettings& settings);
+KindRun RunKind(int kind, const Values<Dual>& values, const detail::ValueWriter& writer);
 
 // The first trapezoid of the branch, computed as RunKind does but with a
 // fault giving a value that is not finite instead of an exception, and with
@@ -31,12 +32,20 @@ Quantities RunKindQuietly(int kind, const Values<double>& values);
 
 struct KindStep {
     std::string name;  // "m", "h", "x", ...
-    std::string text;  // "h = √(b² − m²) = √(6² − 5²) = 3,3166247903554"
+    std::string text;  // "h = √(b² − m²) = √(6² − 5²) = √11 ≈ 3,3166248"
 };
 
-// The steps the branch of `kind` writes for these values, without the checks
-// of the signs the formulas drop.
-std::vector<KindStep> KindSteps(int kind, const Values<double>& values,
-                                const NumberSettings& settings);
+using ExactQuantities = std::array<Dual, kQuantityCount>;
+
+// What the branch of `kind` writes for these values: its steps, without the
+// checks of the signs the formulas drop, and the six values of each
+// trapezoid with their exact forms. The elements in `typed` are put in as
+// typed, the others by their exact forms.
+struct KindDescription {
+    std::vector<KindStep> steps;
+    std::vector<ExactQuantities> trapezoids;
+};
+KindDescription DescribeKind(int kind, const Values<Dual>& values, ElementSet typed,
+                             const detail::ValueWriter& writer);
 
 }  // namespace trapezoid::elements

@@ -39,8 +39,32 @@ bool AlreadyFound(const Quantities& six, const std::vector<ElementTrapezoid>& fo
     return false;
 }
 
-ElementTrapezoid TrapezoidOf(const Quantities& six, int kind, std::vector<std::string> steps) {
+// The endings of all eleven elements, from the six quantities with their
+// exact forms by the relations of the figure.
+void WriteEndings(const ExactQuantities& six, const detail::ValueWriter& writer,
+                  ElementTrapezoid& trapezoid) {
+    Values<Dual> values{};
+    ElementSet quantities;
+    for (int q = 0; q < kQuantityCount; ++q) {
+        Of(values, ElementAt(q)) = six[static_cast<std::size_t>(q)];
+        quantities.Add(ElementAt(q));
+    }
+    ApplyPlan(PlanEverything(quantities), values);
+    for (int e = 0; e < kElementCount; ++e) {
+        trapezoid.endings[static_cast<std::size_t>(e)] =
+            ValueEnding(ElementAt(e), Of(values, ElementAt(e)), writer);
+    }
+    for (std::size_t i = 0; i < trapezoid.exact_lengths.size(); ++i) {
+        if (const auto form = writer.Exact(six[i])) {
+            trapezoid.exact_lengths[i] = form->text;
+        }
+    }
+}
+
+ElementTrapezoid TrapezoidOf(const Quantities& six, const ExactQuantities& exact, int kind,
+                             std::vector<std::string> steps, const detail::ValueWriter& writer) {
     ElementTrapezoid trapezoid;
+    WriteEndings(exact, writer, trapezoid);
     trapezoid.steps = std::move(steps);
     trapezoid.quantities = six;
     trapezoid.diagonal_ac = ElementOfQuantities(Element::AC, six);
@@ -53,7 +77,8 @@ ElementTrapezoid TrapezoidOf(const Quantities& six, int kind, std::vector<std::s
 
 // The second trapezoid of kind "P,b,c", which its branch computes for the
 // report only: the larger root as m.
-std::vector<std::string> SecondPbcSteps(const Quantities& six, const NumberSettings& settings) {
+std::vector<std::string> SecondPbcSteps(const Quantities& six, const detail::ValueWriter& writer) {
+    const NumberSettings& settings = writer.settings();
     const auto [a, b, c, h, P, S] = six;
     const auto put = [&](double v) { return NumberText(v, settings); };
     return {
@@ -67,46 +92,48 @@ std::vector<std::string> SecondPbcSteps(const Quantities& six, const NumberSetti
 
 }  // namespace
 
-std::optional<std::string> Derive(const Plan& plan, Values<double>& values,
-                                  std::vector<std::string>& steps, const NumberSettings& settings) {
+std::optional<std::string> Derive(const Plan& plan, Values<Dual>& values,
+                                  std::vector<std::string>& steps,
+                                  const detail::ValueWriter& writer) {
     for (const int relation : plan.relations) {
         if (!ApplyRelation(relation, values)) {
             const double result =
-                Of(values, kRelations<double>[static_cast<std::size_t>(relation)].target);
+                Of(values, kRelations<Dual>[static_cast<std::size_t>(relation)].target).value();
             if (std::isinf(result)) {
                 return "Числата са твърде големи, за да бъдат пресметнати.";
             }
-            return "Няма такъв трапец: " + RelationImpossible(relation, values, settings) + ".";
+            return "Няма такъв трапец: " + RelationImpossible(relation, values, writer) + ".";
         }
-        steps.push_back(RelationStep(relation, values, settings));
+        steps.push_back(RelationStep(relation, values, writer));
     }
     return std::nullopt;
 }
 
-std::optional<NoTrapezoid> FindTrapezoids(ElementSet known, Values<double> values,
+std::optional<NoTrapezoid> FindTrapezoids(ElementSet known, Values<Dual> values,
                                           std::vector<std::string> steps,
-                                          const std::vector<ElementGiven>& givens,
-                                          const NumberSettings& settings,
+                                          const std::vector<ElementGiven>& givens, ElementSet typed,
+                                          const detail::ValueWriter& writer,
                                           std::vector<ElementTrapezoid>& found) {
     const Plan plan = PlanTowardsKind(known);
-    if (auto impossible = Derive(plan, values, steps, settings)) {
+    if (auto impossible = Derive(plan, values, steps, writer)) {
         return NoTrapezoid{std::move(steps), std::move(*impossible)};
     }
     if (!plan.kind) {
         return NoTrapezoid{std::move(steps), "Няма такъв трапец."};
     }
-    const KindRun run = RunKind(*plan.kind, values, settings);
+    const KindRun run = RunKind(*plan.kind, values, writer);
     if (run.trapezoids.empty()) {
         // The relations usually name the broken condition in the figure's words.
-        Values<double> trial = values;
+        Values<Dual> trial = values;
         std::vector<std::string> unused;
-        if (auto broken = Derive(PlanEverything(plan.known), trial, unused, settings)) {
+        if (auto broken = Derive(PlanEverything(plan.known), trial, unused, writer)) {
             return NoTrapezoid{std::move(steps), std::move(*broken)};
         }
         return NoTrapezoid{std::move(steps), run.explanation};
     }
     std::vector<std::string> shared = steps;  // up to the branch's own first trapezoid
-    for (const KindStep& step : KindSteps(*plan.kind, values, settings)) {
+    const KindDescription description = DescribeKind(*plan.kind, values, typed, writer);
+    for (const KindStep& step : description.steps) {
         const std::optional<ElementName> name = FindElementName(step.name);
         if (!name || !plan.known.Has(name->element)) {
             steps.push_back(step.text);
@@ -123,11 +150,18 @@ std::optional<NoTrapezoid> FindTrapezoids(ElementSet known, Values<double> value
         std::vector<std::string> own = steps;
         if (i > 0) {
             own = shared;
-            for (std::string& step : SecondPbcSteps(run.trapezoids[i], settings)) {
+            for (std::string& step : SecondPbcSteps(run.trapezoids[i], writer)) {
                 own.push_back(std::move(step));
             }
         }
-        found.push_back(TrapezoidOf(run.trapezoids[i], *plan.kind, std::move(own)));
+        // The described run computes the same doubles; its exact forms are
+        // used only where it found the same trapezoids.
+        ExactQuantities exact;
+        for (std::size_t q = 0; q < exact.size(); ++q) {
+            exact[q] = i < description.trapezoids.size() ? description.trapezoids[i][q]
+                                                         : Dual(run.trapezoids[i][q], std::nullopt);
+        }
+        found.push_back(TrapezoidOf(run.trapezoids[i], exact, *plan.kind, std::move(own), writer));
     }
     if (found.size() == before) {
         return NoTrapezoid{std::move(steps), "Няма трапец, който да има всички дадени стойности."};

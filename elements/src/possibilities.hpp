@@ -8,13 +8,15 @@
 
 #include "plan.hpp"
 #include "trapezoid/element_solution.hpp"
+#include "value_writing.hpp"
 
 namespace trapezoid::elements {
 
 // Applies the plan, writing each relation as a step: the sentence why there
 // is no trapezoid when a value is not allowed.
-std::optional<std::string> Derive(const Plan& plan, Values<double>& values,
-                                  std::vector<std::string>& steps, const NumberSettings& settings);
+std::optional<std::string> Derive(const Plan& plan, Values<Dual>& values,
+                                  std::vector<std::string>& steps,
+                                  const detail::ValueWriter& writer);
 
 // Why a way gave no trapezoid: the steps up to where it stopped, and the
 // sentence.
@@ -25,11 +27,11 @@ struct NoTrapezoid {
 
 // Derives from `known` towards a kind and runs its branch. The trapezoids
 // that have every given are added to `found`, each with `steps` before its
-// own; else why there is none.
-std::optional<NoTrapezoid> FindTrapezoids(ElementSet known, Values<double> values,
+// own; else why there is none. The elements in `typed` are written as typed.
+std::optional<NoTrapezoid> FindTrapezoids(ElementSet known, Values<Dual> values,
                                           std::vector<std::string> steps,
-                                          const std::vector<ElementGiven>& givens,
-                                          const NumberSettings& settings,
+                                          const std::vector<ElementGiven>& givens, ElementSet typed,
+                                          const detail::ValueWriter& writer,
                                           std::vector<ElementTrapezoid>& found);
 
 // Moves the steps all trapezoids begin with to `shared`, and heads the

@@ -6,27 +6,28 @@
 namespace trapezoid::elements {
 namespace {
 
-const Relation<double>& RelationAt(int index) {
-    return kRelations<double>[static_cast<std::size_t>(index)];
+const Relation<Dual>& RelationAt(int index) {
+    return kRelations<Dual>[static_cast<std::size_t>(index)];
 }
 
 }  // namespace
 
-std::string RelationFormula(int index, const Values<double>& values,
-                            const NumberSettings& settings) {
-    const Relation<double>& relation = RelationAt(index);
-    const double value = Of(values, relation.target);
-    const std::string numbers = FillIn(relation.numbers, values, settings);
+std::string RelationFormula(int index, const Values<Dual>& values,
+                            const detail::ValueWriter& writer) {
+    const Relation<Dual>& relation = RelationAt(index);
+    const Dual& value = Of(values, relation.target);
+    const std::string numbers = FillIn(relation.numbers, values, writer);
     if (relation.target == Element::Angle) {
-        return std::string(relation.letters) + " = " + numbers + " ⇒ ∠B " + AngleEnding(value);
+        return std::string(relation.letters) + " = " + numbers + " ⇒ ∠B " +
+               ValueEnding(Element::Angle, value, writer);
     }
     return std::string(ElementSymbol(relation.target)) + " = " + std::string(relation.letters) +
-           " = " + numbers + " " + ValueEnding(value, settings);
+           " = " + numbers + " " + writer.EndingAfter(numbers, value, writer.Exact(value));
 }
 
-std::string RelationStep(int index, const Values<double>& values, const NumberSettings& settings) {
-    const Relation<double>& relation = RelationAt(index);
-    const std::string formula = RelationFormula(index, values, settings);
+std::string RelationStep(int index, const Values<Dual>& values, const detail::ValueWriter& writer) {
+    const Relation<Dual>& relation = RelationAt(index);
+    const std::string formula = RelationFormula(index, values, writer);
     // "от S = MN·h" before "S = MN·h = ..." says nothing more.
     const std::string restated = "от " + std::string(ElementSymbol(relation.target)) + " = ";
     if (relation.reason.starts_with(restated)) {
@@ -35,14 +36,14 @@ std::string RelationStep(int index, const Values<double>& values, const NumberSe
     return std::string(relation.reason) + ": " + formula;
 }
 
-std::string RelationImpossible(int index, const Values<double>& values,
-                               const NumberSettings& settings) {
-    const Relation<double>& relation = RelationAt(index);
+std::string RelationImpossible(int index, const Values<Dual>& values,
+                               const detail::ValueWriter& writer) {
+    const Relation<Dual>& relation = RelationAt(index);
     if (!relation.impossible.empty()) {
-        return FillIn(relation.impossible, values, settings, false);
+        return FillIn(relation.impossible, values, writer, false);
     }
     return std::string(ElementSymbol(relation.target)) + " = " + std::string(relation.letters) +
-           " = " + FillIn(relation.numbers, values, settings) + " не е положително";
+           " = " + FillIn(relation.numbers, values, writer) + " не е положително";
 }
 
 }  // namespace trapezoid::elements

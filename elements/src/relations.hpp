@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "element_values.hpp"
+#include "exact_element_values.hpp"
 
 namespace trapezoid::elements {
 

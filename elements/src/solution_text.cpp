@@ -6,8 +6,6 @@
 namespace trapezoid {
 namespace {
 
-using elements::ElementWithValue;
-
 std::string Joined(const std::vector<std::string>& parts, std::string_view separator) {
     std::string text;
     for (std::size_t i = 0; i < parts.size(); ++i) {
@@ -50,33 +48,34 @@ std::vector<std::string> Sought(const ElementSolution& solution) {
     return names;
 }
 
-std::string AnswerLine(const ElementSolution& solution, const ElementTrapezoid& trapezoid,
-                       const NumberSettings& settings) {
+const std::string& EndingOf(const ElementTrapezoid& trapezoid, Element element) {
+    return trapezoid.endings[static_cast<std::size_t>(ElementIndex(element))];
+}
+
+std::string AnswerLine(const ElementSolution& solution, const ElementTrapezoid& trapezoid) {
     std::vector<std::string> parts;
     for (int q = 0; q < kQuantityCount; ++q) {
         if (!IsGiven(solution, ElementAt(q))) {
-            parts.push_back(ElementWithValue(
-                ElementAt(q), trapezoid.quantities[static_cast<std::size_t>(q)], settings));
+            parts.push_back(std::string(ElementSymbol(ElementAt(q))) + " " +
+                            EndingOf(trapezoid, ElementAt(q)));
         }
     }
     return "Отговор: " + Joined(parts, "; ");
 }
 
-std::string MoreLine(const ElementSolution& solution, const ElementTrapezoid& trapezoid,
-                     const NumberSettings& settings) {
+std::string MoreLine(const ElementSolution& solution, const ElementTrapezoid& trapezoid) {
     std::vector<std::string> parts;
-    const auto add = [&](Element element, std::string_view words, double value, bool obtuse) {
+    const auto add = [&](Element element, std::string_view words, const std::string& ending,
+                         bool obtuse) {
         if (!IsGiven(solution, element, obtuse)) {
-            parts.push_back(std::string(words) + " " +
-                            (element == Element::Angle ? elements::AngleEnding(value)
-                                                       : elements::ValueEnding(value, settings)));
+            parts.push_back(std::string(words) + " " + ending);
         }
     };
-    add(Element::AC, "диагонал AC", trapezoid.diagonal_ac, false);
-    add(Element::BD, "диагонал BD", trapezoid.diagonal_bd, false);
-    add(Element::MN, "средна основа", trapezoid.midline, false);
-    add(Element::Angle, "∠ABC", trapezoid.angle_b, false);
-    add(Element::Angle, "∠BCD", 180.0 - trapezoid.angle_b, true);
+    add(Element::AC, "диагонал AC", EndingOf(trapezoid, Element::AC), false);
+    add(Element::BD, "диагонал BD", EndingOf(trapezoid, Element::BD), false);
+    add(Element::MN, "средна основа", EndingOf(trapezoid, Element::MN), false);
+    add(Element::Angle, "∠ABC", EndingOf(trapezoid, Element::Angle), false);
+    add(Element::Angle, "∠BCD", elements::AngleEnding(180.0 - trapezoid.angle_b), true);
     return "Още: " + Joined(parts, "; ");
 }
 
@@ -98,9 +97,9 @@ std::string WriteElementSolution(const ElementSolution& solution, const NumberSe
         lines.insert(lines.end(), solution.steps.begin(), solution.steps.end());
         if (!solution.determined.empty()) {
             std::vector<std::string> found;
-            for (const ElementGiven& element : solution.determined) {
-                found.push_back(
-                    ElementWithValue(element.element, element.value, settings, element.obtuse));
+            for (std::size_t i = 0; i < solution.determined.size(); ++i) {
+                found.push_back(std::string(ElementSymbol(solution.determined[i].element)) + " " +
+                                solution.determined_endings[i]);
             }
             lines.push_back(ValuesAsGiven(solution.givens, " и ", settings) + " дават " +
                             Joined(found, ", ") + ".");
@@ -111,6 +110,9 @@ std::string WriteElementSolution(const ElementSolution& solution, const NumberSe
     }
     lines.push_back("Търси се: " + Joined(Sought(solution), ", "));
     if (solution.status != Status::Solved) {
+        if (!solution.steps.empty()) {
+            lines.push_back("Решение:");
+        }
         lines.insert(lines.end(), solution.steps.begin(), solution.steps.end());
         lines.push_back(solution.message);
         return Joined(lines, "\n") + "\n";
@@ -122,8 +124,8 @@ std::string WriteElementSolution(const ElementSolution& solution, const NumberSe
             lines.push_back(trapezoid.heading);
         }
         lines.insert(lines.end(), trapezoid.steps.begin(), trapezoid.steps.end());
-        lines.push_back(AnswerLine(solution, trapezoid, settings));
-        lines.push_back(MoreLine(solution, trapezoid, settings));
+        lines.push_back(AnswerLine(solution, trapezoid));
+        lines.push_back(MoreLine(solution, trapezoid));
     }
     return Joined(lines, "\n") + "\n";
 }

@@ -10,6 +10,7 @@
 namespace trapezoid {
 namespace {
 
+using elements::Dual;
 using elements::ElementSet;
 using elements::Of;
 using elements::Values;
@@ -27,6 +28,14 @@ ElementSolution Impossible(ElementSolution solution, elements::NoTrapezoid why) 
     return Refused(std::move(solution), Status::Impossible, std::move(why.message));
 }
 
+ElementSet Typed(const std::vector<ElementGiven>& givens) {
+    ElementSet typed;
+    for (const ElementGiven& given : givens) {
+        typed.Add(given.element);
+    }
+    return typed;
+}
+
 std::string NamesOf(const std::vector<ElementGiven>& givens) {
     std::string names;
     for (std::size_t i = 0; i < givens.size(); ++i) {
@@ -41,25 +50,27 @@ ElementSolution Tied(ElementSolution solution, const elements::Dependence& depen
     const std::string names = NamesOf(solution.givens);
     if (dependence.agree) {
         return Refused(std::move(solution), Status::Dependent,
-                       prefix + "Дадените " + names + " са зависими: " + dependence.relation +
-                           " (" + dependence.check + "). Нужен е още един независим елемент.");
+                       prefix + "Дадените " + names + " са зависими: " + dependence.check +
+                           ". Нужен е още един независим елемент.");
     }
     return Refused(std::move(solution), Status::Contradiction,
-                   prefix + "Дадените " + names + " си противоречат: " + dependence.relation +
-                       ", а по нея " + dependence.check + ", не " + dependence.given + ".");
+                   prefix + "Дадените " + names + " си противоречат: " + dependence.check +
+                       ", не " + dependence.given + ".");
 }
 
 // What two givens determine, step by step, and what needs one more.
-ElementSolution DescribeTwo(ElementSolution solution, ElementSet known, Values<double> values,
-                            const NumberSettings& settings) {
+ElementSolution DescribeTwo(ElementSolution solution, ElementSet known, Values<Dual> values,
+                            const detail::ValueWriter& writer) {
     const elements::Plan plan = elements::PlanEverything(known);
-    if (auto impossible = elements::Derive(plan, values, solution.steps, settings)) {
+    if (auto impossible = elements::Derive(plan, values, solution.steps, writer)) {
         return Refused(std::move(solution), Status::Impossible, std::move(*impossible));
     }
     for (const int relation : plan.relations) {
         const Element target =
-            elements::kRelations<double>[static_cast<std::size_t>(relation)].target;
-        solution.determined.push_back({target, Of(values, target), false});
+            elements::kRelations<Dual>[static_cast<std::size_t>(relation)].target;
+        solution.determined.push_back({target, Of(values, target).value(), false});
+        solution.determined_endings.push_back(
+            elements::ValueEnding(target, Of(values, target), writer));
     }
     for (int e = 0; e < kElementCount; ++e) {
         if (!plan.known.Has(ElementAt(e))) {
@@ -73,19 +84,21 @@ ElementSolution DescribeTwo(ElementSolution solution, ElementSet known, Values<d
 // Adds the trapezoids that follow from `known`: by derivation to a kind, or
 // by an equation first when no derivation reaches one. `reason` receives why
 // a way gave no trapezoid.
-void FindFrom(ElementSolution& solution, ElementSet known, const Values<double>& values,
+void FindFrom(ElementSolution& solution, ElementSet known, const Values<Dual>& values,
               std::vector<std::string> steps, elements::NoTrapezoid& reason,
-              const NumberSettings& settings, int equations = 0) {
+              const detail::ValueWriter& writer, int equations = 0) {
     if (elements::PlanTowardsKind(known).kind) {
-        if (auto why = elements::FindTrapezoids(known, values, std::move(steps), solution.givens,
-                                                settings, solution.trapezoids)) {
+        if (auto why =
+                elements::FindTrapezoids(known, values, std::move(steps), solution.givens,
+                                         Typed(solution.givens), writer, solution.trapezoids)) {
             reason = std::move(*why);
         }
         return;
     }
-    auto equation = elements::SolveExactEquation(known, values, settings);
+    const NumberSettings& settings = writer.settings();
+    auto equation = elements::SolveExactEquation(known, elements::Doubles(values), settings);
     if (!equation && equations == 0) {
-        equation = elements::SolveNumerically(known, values, settings);
+        equation = elements::SolveNumerically(known, elements::Doubles(values), settings);
     }
     if (!equation) {
         reason = {std::move(steps), "Няма такъв трапец."};
@@ -99,21 +112,22 @@ void FindFrom(ElementSolution& solution, ElementSet known, const Values<double>&
         reason = {steps, "Уравнението няма корен, при който c > 0 и h > 0: няма такъв трапец."};
     }
     for (const double root : equation->roots) {
-        Values<double> trial = values;
-        Of(trial, equation->unknown) = root;
+        Values<Dual> trial = values;
+        Of(trial, equation->unknown) = elements::GivenValue(root);
         std::vector<std::string> own = steps;
         if (equation->roots.size() > 1) {
             own.push_back("при " + std::string(ElementSymbol(equation->unknown)) + " " +
                           elements::ValueEnding(root, settings) + ":");
         }
-        FindFrom(solution, equation->start, trial, std::move(own), reason, settings, equations + 1);
+        FindFrom(solution, equation->start, trial, std::move(own), reason, writer, equations + 1);
     }
 }
 
 }  // namespace
 
 ElementSolution SolveElements(const std::vector<ElementGiven>& givens,
-                              const NumberSettings& settings) {
+                              const NumberSettings& settings, SolutionOptions options) {
+    const detail::ValueWriter writer(settings, options.approximate_decimals);
     ElementSolution solution;
     solution.givens = givens;
     if (givens.size() < 2 || givens.size() > 3) {
@@ -122,40 +136,47 @@ ElementSolution SolveElements(const std::vector<ElementGiven>& givens,
             "Дайте два или три елемента; дадени са " + std::to_string(givens.size()) + ".");
     }
     ElementSet known;
-    Values<double> values{};
+    Values<Dual> values{};
     for (const ElementGiven& given : givens) {
         if (known.Has(given.element)) {
             return Refused(std::move(solution), Status::Rejected,
                            std::string(ElementSymbol(given.element)) + " е даден два пъти.");
         }
         known.Add(given.element);
-        Of(values, given.element) = given.value;
+        Of(values, given.element) = elements::GivenValue(given.value);
     }
-    if (auto tie = elements::FindDependence(known, values, settings)) {
+    if (auto tie = elements::FindDependence(known, values, writer)) {
         return Tied(std::move(solution), *tie, "");
     }
+    for (const ElementGiven& given : givens) {
+        if (given.element == Element::Angle && given.obtuse) {
+            const std::string angle_c = elements::AngleText(180.0 - given.value);
+            solution.steps.push_back("∠B = 180° − ∠C = 180° − " + angle_c + " = " +
+                                     elements::AngleText(given.value));
+        }
+    }
     // A right angle at B makes a rectangle: m = 0 stands for the angle.
-    if (known.Has(Element::Angle) && Of(values, Element::Angle) == 90.0) {
+    if (known.Has(Element::Angle) && Of(values, Element::Angle).value() == 90.0) {
         const std::string prefix = "При ∠B = 90° трапецът е правоъгълник и m = HB = 0. ";
         if (known.Has(Element::M)) {
-            return Refused(
-                std::move(solution), Status::Contradiction,
-                prefix + "Даденото m = " + elements::NumberText(Of(values, Element::M), settings) +
-                    " му противоречи.");
+            return Refused(std::move(solution), Status::Contradiction,
+                           prefix + "Даденото m = " +
+                               elements::NumberText(Of(values, Element::M).value(), settings) +
+                               " му противоречи.");
         }
         known.Remove(Element::Angle);
         known.Add(Element::M);
-        Of(values, Element::M) = 0.0;
-        if (auto tie = elements::FindDependence(known, values, settings)) {
+        Of(values, Element::M) = elements::GivenValue(0.0);
+        if (auto tie = elements::FindDependence(known, values, writer)) {
             return Tied(std::move(solution), *tie, prefix);
         }
         solution.steps.push_back("∠B = 90°: трапецът е правоъгълник и m = HB = 0");
     }
     if (givens.size() == 2) {
-        return DescribeTwo(std::move(solution), known, values, settings);
+        return DescribeTwo(std::move(solution), known, values, writer);
     }
     elements::NoTrapezoid reason;
-    FindFrom(solution, known, values, solution.steps, reason, settings);
+    FindFrom(solution, known, values, solution.steps, reason, writer);
     if (solution.trapezoids.empty()) {
         return Impossible(std::move(solution), std::move(reason));
     }

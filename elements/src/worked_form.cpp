@@ -17,12 +17,9 @@ WorkedSolution ElementWorkedSolution(const ElementSolution& solution,
         figure.heading = trapezoid.heading;
         for (std::size_t i = 0; i < figure.lengths.size(); ++i) {
             figure.lengths[i] = trapezoid.quantities[i];
-            const std::string ending = elements::ValueEnding(trapezoid.quantities[i], settings);
-            const bool short_decimal = ending.starts_with("= ");
-            figure.written[i] = short_decimal ? ending.substr(2) : ending;
-            if (short_decimal) {
-                figure.exact[i] = figure.written[i];  // the drawing writes "c = 8"
-            }
+            const std::string& ending = trapezoid.endings[i];
+            figure.written[i] = ending.starts_with("= ") ? ending.substr(2) : ending;
+            figure.exact[i] = trapezoid.exact_lengths[i];
         }
         worked.figures.push_back(std::move(figure));
     }

@@ -71,8 +71,32 @@ std::string PutIn(Element element, double value, const NumberSettings& settings,
     return value < 0.0 && in_formula ? "(" + number + ")" : number;
 }
 
-std::string FillIn(std::string_view pattern, const Values<double>& values,
-                   const NumberSettings& settings, bool in_formula) {
+namespace {
+
+// A fraction or a product with a root, "3√3/2", needs parentheses when
+// squared, multiplied or divided by.
+bool BindsTightly(std::string_view before, std::string_view after) {
+    return after.starts_with("²") || after.starts_with("·") || after.starts_with("/") ||
+           after.starts_with(" /") || before.ends_with("·") || before.ends_with("/ ") ||
+           before.ends_with("/");
+}
+
+std::string PutIn(Element element, const Dual& value, const detail::ValueWriter& writer,
+                  bool in_formula, std::string_view before, std::string_view after) {
+    if (element == Element::Angle) {
+        return AngleText(value.value());
+    }
+    if (!in_formula) {
+        return writer.Decimal(value.value());
+    }
+    const detail::Substitution put = detail::SubstitutionOf(writer, value, writer.Exact(value));
+    return put.fraction && BindsTightly(before, after) ? "(" + put.text + ")" : put.text;
+}
+
+}  // namespace
+
+std::string FillIn(std::string_view pattern, const Values<Dual>& values,
+                   const detail::ValueWriter& writer, bool in_formula) {
     std::string text;
     while (!pattern.empty()) {
         const std::size_t open = pattern.find('{');
@@ -86,11 +110,19 @@ std::string FillIn(std::string_view pattern, const Values<double>& values,
         const std::optional<ElementName> element =
             name == "∠" ? ElementName{Element::Angle} : FindElementName(name);
         if (element) {
-            text += PutIn(element->element, Of(values, element->element), settings, in_formula);
+            text += PutIn(element->element, Of(values, element->element), writer, in_formula, text,
+                          pattern.substr(close + 1));
         }
         pattern.remove_prefix(close + 1);
     }
     return text;
+}
+
+std::string ValueEnding(Element element, const Dual& value, const detail::ValueWriter& writer) {
+    if (element == Element::Angle) {
+        return AngleEnding(value.value());
+    }
+    return writer.Ending(value);
 }
 
 std::string ElementWithValue(Element element, double value, const NumberSettings& settings,

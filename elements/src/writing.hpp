@@ -6,7 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "element_values.hpp"
+#include "exact_element_values.hpp"
+#include "value_writing.hpp"
 
 namespace trapezoid::elements {
 
@@ -27,9 +28,15 @@ std::string AngleEnding(double degrees);
 std::string PutIn(Element element, double value, const NumberSettings& settings,
                   bool in_formula = true);
 
-// `pattern` with {a}, {b}, ..., {MN} and {∠} replaced by the values.
-std::string FillIn(std::string_view pattern, const Values<double>& values,
-                   const NumberSettings& settings, bool in_formula = true);
+// `pattern` with {a}, {b}, ..., {MN} and {∠} replaced by the values: in a
+// formula by their exact forms where they have one ("√(4² + (2√3)²)"), in a
+// sentence (`in_formula` false) by their decimals, without parentheses.
+std::string FillIn(std::string_view pattern, const Values<Dual>& values,
+                   const detail::ValueWriter& writer, bool in_formula = true);
+
+// How an element's value follows its symbol: "= 4√2 ≈ 5,6568542", "= 40",
+// "≈ 29,6568542"; an angle "= 45°" or "≈ 33°33′26″".
+std::string ValueEnding(Element element, const Dual& value, const detail::ValueWriter& writer);
 
 // "h = 5" or "∠B ≈ 33°33′26″": an element with its value.
 std::string ElementWithValue(Element element, double value, const NumberSettings& settings,

@@ -49,11 +49,16 @@ Recorded Recorded::Given(StepRecorder& recorder, std::string_view symbol, const 
     return Leaf(&recorder, symbol, value, GivenSubstitution(recorder.writer(), value));
 }
 
+Recorded Recorded::Known(StepRecorder& recorder, std::string_view symbol, const DualValue& value) {
+    const ValueWriter& writer = recorder.writer();
+    return Leaf(&recorder, symbol, value, SubstitutionOf(writer, value, writer.Exact(value)));
+}
+
 SolveStep Recorded::StepText(std::string_view name, const std::optional<ExactForm>& form) const {
     SolveStep step{std::string(name), std::string(name) + " = " + letters_ + " = " + numbers_,
                    Indices(uses_)};
     if (!fault_) {
-        step.text += " " + recorder_->writer().Ending(value_, form);
+        step.text += " " + recorder_->writer().EndingAfter(numbers_, value_, form);
     }
     return step;
 }

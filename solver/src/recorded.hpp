@@ -45,6 +45,8 @@ class Recorded {
     Recorded(int constant);
 
     static Recorded Given(StepRecorder& recorder, std::string_view symbol, const DualValue& value);
+    // A value found before the solve, put into its formulas by its exact form.
+    static Recorded Known(StepRecorder& recorder, std::string_view symbol, const DualValue& value);
 
     double value() const { return value_.value(); }
     const DualValue& dual() const { return value_; }

@@ -3,10 +3,6 @@
 
 namespace trapezoid::detail {
 
-bool SecondSolutionExists(const SecondSolution<Checked>& second) {
-    return second.a.value() > 0.0 && second.h.value() > 0.0 && second.S.value() > 0.0;
-}
-
 std::string PerimeterLegShortBaseReport(const Six<Checked>& first,
                                         const SecondSolution<Checked>& second,
                                         const NumberSettings& settings) {

@@ -9,7 +9,10 @@
 namespace trapezoid::detail {
 
 // True when the second trapezoid's a, h and S are all above 0.
-bool SecondSolutionExists(const SecondSolution<Checked>& second);
+template <class V>
+bool SecondSolutionExists(const SecondSolution<V>& second) {
+    return second.a.value() > 0.0 && second.h.value() > 0.0 && second.S.value() > 0.0;
+}
 
 // Both trapezoids when the second one's a, h and S are all above 0; else
 // only the first, under "Има една възможност: ". Lines end "\r\n".

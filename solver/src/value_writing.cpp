@@ -113,6 +113,16 @@ std::string ValueWriter::Ending(const DualValue& value,
     }
 }
 
+std::string ValueWriter::EndingAfter(const std::string& numbers, const DualValue& value,
+                                     const std::optional<ExactForm>& form) const {
+    std::string ending = Ending(value, form);
+    const std::string repeated = "= " + numbers + " ";
+    if (form && StartsWith(ending, repeated) && StartsWith(ending.substr(repeated.size()), "≈")) {
+        ending.erase(0, repeated.size());
+    }
+    return ending;
+}
+
 std::string ValueWriter::Given(const DualValue& value) const {
     if (value.exact() && value.exact()->IsInteger()) {
         const exact::Rational& integer = value.exact()->RationalPart();

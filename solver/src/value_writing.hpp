@@ -40,6 +40,11 @@ class ValueWriter {
     // irrational value or a fraction), "≈ 3,3166248" (no exact form).
     std::string Ending(const DualValue& value, const std::optional<ExactForm>& form) const;
     std::string Ending(const DualValue& value) const { return Ending(value, Exact(value)); }
+    // The ending after a formula's numbers, without repeating them when they
+    // are the exact form already: "10 − 3√3 ≈ 4,8038476", not
+    // "10 − 3√3 = 10 − 3√3 ≈ 4,8038476".
+    std::string EndingAfter(const std::string& numbers, const DualValue& value,
+                            const std::optional<ExactForm>& form) const;
 
     // A given as the decimal it is ("4,5", "0,12345678"), never a fraction;
     // with 15 significant digits when that is too long to show ("1E-200").

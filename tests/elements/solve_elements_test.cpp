@@ -174,11 +174,33 @@ TEST(ElementText, AnswerAndMoreLeaveOutTheGivens) {
               std::string::npos)
         << text;
     EXPECT_NE(text.find("h = m·tg ∠B = 4·tg 45° = 4\n"), std::string::npos) << text;
-    EXPECT_NE(text.find("\nОтговор: b ≈ 5,6568542; h = 4; P ≈ 29,6568542; S = 40\n"
-                        "Още: диагонал AC ≈ 8,9442719; диагонал BD ≈ 12,6491106; "
-                        "средна основа = 10; ∠BCD = 135°\n"),
+    EXPECT_NE(text.find("\nОтговор: b = 4√2 ≈ 5,6568542; h = 4; P = 24 + 4√2 ≈ 29,6568542; "
+                        "S = 40\nОще: диагонал AC = 4√5 ≈ 8,9442719; диагонал BD = 4√10 ≈ "
+                        "12,6491106; средна основа = 10; ∠BCD = 135°\n"),
               std::string::npos)
         << text;
+}
+
+// The sine, cosine and tangent of 30°, 45° and 60° are exact, whichever
+// relation takes them, and an angle found from exact sides is exact too.
+TEST(ElementText, SpecialAnglesGiveExactValues) {
+    const struct {
+        std::initializer_list<const char*> givens;
+        const char* step;
+    } rows[] = {
+        {{"a=10", "b=6", "C=120"},
+         "∠B = 180° − ∠C = 180° − 120° = 60°\n"
+         "от правоъгълния триъгълник HBC: h = b·sin ∠B = 6·sin 60° = "
+         "3√3 ≈ 5,1961524\n"},
+        {{"a=10", "b=6", "B=30"}, "c = a − m = 10 − 3√3 ≈ 4,8038476\n"},
+        {{"c=2", "h=6", "B=60"}, "m = h / tg ∠B = 6 / tg 60° = 2√3 ≈ 3,4641016\n"},
+        {{"a=4", "c=1", "h=3"}, "∠ABC = 45°"},
+        {{"a=4", "c=5", "h=1"}, "∠ABC = 135°"},
+    };
+    for (const auto& row : rows) {
+        const std::string text = WriteElementSolution(SolveArguments(row.givens), CommaSettings());
+        EXPECT_NE(text.find(row.step), std::string::npos) << text;
+    }
 }
 
 TEST(ElementText, TwoGivensTellWhatTheyDetermine) {

@@ -138,6 +138,25 @@ class SolutionWindowTest : public QObject {
         QCOMPARE(solution->ShownText(), shown);
     }
 
+    void theOwnProblemTakesTheObtuseAngleAndCanBeCopiedBeforeAnySolve() {
+        window_->Menu()->OwnProblemAction()->trigger();
+        SolutionWindow* solution = window_->Menu()->Window();
+        QVERIFY(solution != nullptr);
+        QVERIFY(!window_->Menu()->CopyAction()->isEnabled());
+        OwnProblemPanel* panel = solution->OwnProblem();
+        panel->ShowGivens({"10", "6", "", "", "", "", "", "", "", "", "45"});
+        QTest::keyClicks(panel->ObtuseAngleField(), QStringLiteral("120"));
+        QTest::keyClick(panel->ObtuseAngleField(), Qt::Key_Return);
+        QVERIFY(panel->Hint().contains(QStringLiteral("само един от ъглите")));
+        panel->Field(trapezoid::Element::Angle)->clear();
+        panel->SolveButton()->click();
+        QVERIFY(solution->ShownText().contains(QStringLiteral("6·sin 60° = 3√3 ≈ 5.1961524")));
+        QVERIFY(window_->Menu()->CopyAction()->isEnabled());
+        QApplication::clipboard()->clear();
+        window_->Menu()->CopySolution();
+        QCOMPARE(QApplication::clipboard()->text(), solution->ShownText());
+    }
+
     void copyWithoutTheWindowGivesTheSameText() {
         Solve(*window_, trapezoid::Kind::ABC, {"10", "6", "5"});
         QTest::keyClick(window_.get(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);

@@ -25,6 +25,11 @@ struct ElementTrapezoid {
     double midline = 0.0;
     double angle_b = 0.0;
     int kind = -1;  // the kind whose branch computed it
+    // How each element follows its symbol in the answer, by ElementIndex:
+    // "= 4√2 ≈ 5,6568542", "= 40", "≈ 29,6568542", "= 45°".
+    std::array<std::string, kElementCount> endings;
+    // The exact written forms of a, b, c and h ("4√2"); empty where none.
+    std::array<std::string, 4> exact_lengths;
 };
 
 struct ElementSolution {
@@ -51,12 +56,14 @@ struct ElementSolution {
     // TwoGivens: what the two givens determine (their steps are in `steps`)
     // and what needs one more given.
     std::vector<ElementGiven> determined;
+    std::vector<std::string> determined_endings;  // "= 84", one per determined element
     std::vector<Element> undetermined;
 };
 
 // Solves the givens (two or three distinct elements, values already read).
+// The texts are written with `settings`, and `options` decimals after "≈".
 ElementSolution SolveElements(const std::vector<ElementGiven>& givens,
-                              const NumberSettings& settings);
+                              const NumberSettings& settings, SolutionOptions options = {});
 
 // The solution as a pupil writes it: Дадено, Търси се, Решение, Отговор, Още.
 std::string WriteElementSolution(const ElementSolution& solution, const NumberSettings& settings);
