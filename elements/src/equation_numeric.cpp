@@ -262,7 +262,10 @@ std::optional<EquationRoots> SolveNumerically(ElementSet known, const Values<dou
     result.unknown = Element::H;
     result.start = start;
     result.numeric = true;
-    result.roots = Roots(Residual{plan, *third, values}, GridPoints(bound, known, values));
+    for (const double root :
+         Roots(Residual{plan, *third, values}, GridPoints(bound, known, values))) {
+        result.roots.push_back(Dual(root, std::nullopt));
+    }
 
     std::vector<std::string> others;
     for (int o = 0; o < kElementCount; ++o) {
@@ -276,8 +279,8 @@ std::optional<EquationRoots> SolveNumerically(ElementSet known, const Values<dou
                   NumberText(bound, settings) +
                   ". Уравнението не е линейно или квадратно и е решено числено";
     std::vector<std::string> found;
-    for (const double root : result.roots) {
-        found.push_back("h ≈ " + NumberText(root, settings));
+    for (const Dual& root : result.roots) {
+        found.push_back("h ≈ " + NumberText(root.value(), settings));
     }
     result.step += found.empty() ? "; няма корен." : ": " + Joined(found, " и ") + ".";
     return result;

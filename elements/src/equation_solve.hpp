@@ -7,13 +7,14 @@
 #include <vector>
 
 #include "plan.hpp"
+#include "value_writing.hpp"
 
 namespace trapezoid::elements {
 
 struct EquationRoots {
     Element unknown = Element::H;
-    std::vector<double> roots;  // allowed values of the unknown, ascending
-    std::string step;           // the equation and its roots, as a step
+    std::vector<Dual> roots;  // allowed values of the unknown, ascending
+    std::string step;         // the equation and its roots, as a step
     // What the derivation after a root starts from: the givens it may use
     // and the unknown.
     ElementSet start;
@@ -21,8 +22,8 @@ struct EquationRoots {
 };
 
 // The linear or quadratic equation whose inputs are all known, if any.
-std::optional<EquationRoots> SolveExactEquation(ElementSet known, const Values<double>& values,
-                                                const NumberSettings& settings);
+std::optional<EquationRoots> SolveExactEquation(ElementSet known, const Values<Dual>& values,
+                                                const detail::ValueWriter& writer);
 
 // The height as the unknown: with two of the givens it leads to a kind, and
 // the third given must come out as given. Roots are found on a grid over the

@@ -62,6 +62,13 @@ std::optional<long long> AngleWith(const Dual& ratio, bool of_sine, bool obtuse_
 
 }  // namespace
 
+Dual Constant(double constant) {
+    std::array<char, 32> digits{};
+    const auto [end, error] = std::to_chars(digits.data(), digits.data() + digits.size(), constant);
+    return Dual(constant, error == std::errc() ? exact::Surd::FromDecimal({digits.data(), end})
+                                               : std::nullopt);
+}
+
 std::optional<exact::Surd> SpecialSine(const Dual& degrees) {
     const std::optional<long long> whole = WholeDegrees(degrees);
     if (whole == 90) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <optional>
+#include <type_traits>
 
 #include "dual_value.hpp"
 #include "element_values.hpp"
@@ -27,9 +28,21 @@ inline Dual operator/(const Dual& x, const Dual& y) {
     return Dual::Quotient(x, y, x.value() / y.value());
 }
 
-// The integer constants of the formulas ("2·S", "/ 2").
-inline Dual Constant(double constant) {
-    return Dual(constant, exact::Surd(static_cast<long long>(constant)));
+// A constant of the formulas ("2·S", "/ 2", "0,25 + t²"), exact as the
+// decimal it is written with.
+Dual Constant(double constant);
+
+inline Dual operator-(const Dual& x) {
+    return Dual::Negated(x);
+}
+inline Dual operator+(double k, const Dual& y) {
+    return Constant(k) + y;
+}
+inline Dual operator-(const Dual& x, double k) {
+    return x - Constant(k);
+}
+inline Dual operator/(double k, const Dual& y) {
+    return Constant(k) / y;
 }
 inline Dual operator*(double k, const Dual& y) {
     return Constant(k) * y;
@@ -44,6 +57,16 @@ inline Dual Sqrt(const Dual& x) {
 
 inline double ValueOf(const Dual& x) {
     return x.value();
+}
+
+// A constant of the value type: the double itself, or its exact form.
+template <class V>
+V Literal(double k) {
+    if constexpr (std::is_same_v<V, Dual>) {
+        return Constant(k);
+    } else {
+        return k;
+    }
 }
 
 // The exact sine of 30°, 45°, 60° and 90° (of the exact angle), if it is one.

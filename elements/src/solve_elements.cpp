@@ -96,7 +96,7 @@ void FindFrom(ElementSolution& solution, ElementSet known, const Values<Dual>& v
         return;
     }
     const NumberSettings& settings = writer.settings();
-    auto equation = elements::SolveExactEquation(known, elements::Doubles(values), settings);
+    auto equation = elements::SolveExactEquation(known, values, writer);
     if (!equation && equations == 0) {
         equation = elements::SolveNumerically(known, elements::Doubles(values), settings);
     }
@@ -111,13 +111,13 @@ void FindFrom(ElementSolution& solution, ElementSet known, const Values<Dual>& v
     if (equation->roots.empty()) {
         reason = {steps, "Уравнението няма корен, при който c > 0 и h > 0: няма такъв трапец."};
     }
-    for (const double root : equation->roots) {
+    for (const Dual& root : equation->roots) {
         Values<Dual> trial = values;
-        Of(trial, equation->unknown) = elements::GivenValue(root);
+        Of(trial, equation->unknown) = root;
         std::vector<std::string> own = steps;
         if (equation->roots.size() > 1) {
             own.push_back("при " + std::string(ElementSymbol(equation->unknown)) + " " +
-                          elements::ValueEnding(root, settings) + ":");
+                          elements::ValueEnding(equation->unknown, root, writer) + ":");
         }
         FindFrom(solution, equation->start, trial, std::move(own), reason, writer, equations + 1);
     }

@@ -182,7 +182,8 @@ TEST(ElementText, AnswerAndMoreLeaveOutTheGivens) {
 }
 
 // The sine, cosine and tangent of 30°, 45° and 60° are exact, whichever
-// relation takes them, and an angle found from exact sides is exact too.
+// relation or equation takes them, and an angle found from exact sides is
+// exact too.
 TEST(ElementText, SpecialAnglesGiveExactValues) {
     const struct {
         std::initializer_list<const char*> givens;
@@ -196,6 +197,9 @@ TEST(ElementText, SpecialAnglesGiveExactValues) {
         {{"c=2", "h=6", "B=60"}, "m = h / tg ∠B = 6 / tg 60° = 2√3 ≈ 3,4641016\n"},
         {{"a=4", "c=1", "h=3"}, "∠ABC = 45°"},
         {{"a=4", "c=5", "h=1"}, "∠ABC = 135°"},
+        // A quadratic equation with exact coefficients has exact roots.
+        {{"a=10", "AC=8", "B=45"}, "2·m² − 20·m + 36 = 0 ⇒ m₁ = 5 − √7 ≈ 2,3542487; m₂ = 5 + √7"},
+        {{"a=10", "P=30", "B=60"}, "(1 + √3)·m − 10 = 0 ⇒ m = 5√3 − 5 ≈ 3,660254\n"},
     };
     for (const auto& row : rows) {
         const std::string text = WriteElementSolution(SolveArguments(row.givens), CommaSettings());
