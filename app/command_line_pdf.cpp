@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "command_line_pdf.hpp"
 
-#include <QFile>
 #include <QGuiApplication>
 
+#include "pdf_platform.hpp"
 #include "solution_pages.hpp"
 
 namespace {
@@ -16,17 +16,16 @@ void KeepQuiet(QtMsgType, const QMessageLogContext&, const QString&) {}
 std::string WritePdfWithoutDisplay(const std::string& path,
                                    const trapezoid::WorkedSolution& solution,
                                    const trapezoid::NumberSettings& settings) {
-    // Fonts and painting need a Qt Gui application; the offscreen platform
-    // gives one without a display.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Fonts and painting need a Qt Gui application, on a platform that needs
+    // no display.
+    UsePlatformWithoutDisplay();
     const QtMessageHandler previous = qInstallMessageHandler(KeepQuiet);
     int argc = 1;
     char name[] = "trapezoid-calculator";
     char* argv[] = {name, nullptr};
     QGuiApplication application(argc, argv);
-    const QString error =
-        figure::WriteSolutionPdf(QFile::decodeName(path.c_str()), solution,
-                                 QString::fromStdString(settings.decimal_separator));
+    const QString error = figure::WriteSolutionPdf(
+        FileNameOfArgument(path), solution, QString::fromStdString(settings.decimal_separator));
     qInstallMessageHandler(previous);
     return error.toStdString();
 }

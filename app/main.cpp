@@ -7,6 +7,7 @@
 
 #include "burger_icon.hpp"
 #include "command_line.hpp"
+#include "console.hpp"
 #include "display_check.hpp"
 #include "toolkit_translation.hpp"
 #include "velmora.hpp"
@@ -48,8 +49,10 @@ void ReleaseHeldMessages() {
 int main(int argc, char* argv[]) {
     // Options of our own (and unknown "--" options) run in the console; the
     // toolkit's own options ("-platform", "--style") are left to the window.
-    if (argc > 1 && WantsCommandLine({argv + 1, argv + argc})) {
-        return RunCommandLine(argc, argv);
+    ConsoleArguments arguments(argc, argv);
+    if (argc > 1 && WantsCommandLine({arguments.argv() + 1, arguments.argv() + argc})) {
+        ShowUtf8InConsole();
+        return RunCommandLine(arguments.argc(), arguments.argv());
     }
     if (!DisplayReachable(argc, argv)) {
         std::fputs(kNoDisplayLine, stderr);

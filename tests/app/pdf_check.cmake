@@ -2,16 +2,18 @@
 # --pdf with no display: the PDF holds the answer line the console shows, or
 # the explanation after a solve that writes nothing; a file that cannot be
 # written gets one line, exit 2 and no file.
-# Variables: PROGRAM, PDFTOTEXT, FOLDER.
+# Variables: PROGRAM, PDFTOTEXT, FOLDER; for Windows also EMULATOR and
+# PATH_PREFIX, the drive on which the program sees FOLDER.
 cmake_minimum_required(VERSION 3.25)
 file(REMOVE_RECURSE "${FOLDER}")
 file(MAKE_DIRECTORY "${FOLDER}")
 set(environment --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM
-                LC_ALL=bg_BG.UTF-8)
+                LC_ALL=bg_BG.UTF-8 WINEDEBUG=-all)
 
 function(run_pdf expected_code line_pattern file)
     execute_process(
-        COMMAND ${CMAKE_COMMAND} -E env ${environment} ${PROGRAM} ${ARGN} --pdf "${file}"
+        COMMAND ${CMAKE_COMMAND} -E env ${environment} ${EMULATOR} ${PROGRAM} ${ARGN}
+                --pdf "${PATH_PREFIX}${file}"
         RESULT_VARIABLE code OUTPUT_VARIABLE output ERROR_VARIABLE errors TIMEOUT 60)
     set(where "'${ARGN}': exit ${code}\nout: ${output}\nerr: ${errors}")
     if(NOT code STREQUAL expected_code)
