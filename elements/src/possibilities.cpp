@@ -77,17 +77,24 @@ ElementTrapezoid TrapezoidOf(const Quantities& six, const ExactQuantities& exact
 
 // The second trapezoid of kind "P,b,c", which its branch computes for the
 // report only: the larger root as m.
-std::vector<std::string> SecondPbcSteps(const Quantities& six, const detail::ValueWriter& writer) {
-    const NumberSettings& settings = writer.settings();
+std::vector<std::string> SecondPbcSteps(const ExactQuantities& six,
+                                        const detail::ValueWriter& writer) {
     const auto [a, b, c, h, P, S] = six;
-    const auto put = [&](double v) { return NumberText(v, settings); };
-    return {
-        "втората възможност взима по-големия корен: m = (x + r)/2 " + ValueEnding(a - c, settings),
-        "a = c + m = " + put(c) + " + " + put(a - c) + " " + ValueEnding(a, settings),
-        "h = P − 2·c − b − m = " + put(P) + " − 2·" + put(c) + " − " + put(b) + " − " + put(a - c) +
-            " " + ValueEnding(h, settings),
-        "S = (a + c)·h/2 = (" + put(a) + " + " + put(c) + ")·" + put(h) + "/2 " +
-            ValueEnding(S, settings)};
+    const Dual m = a - c;
+    // In a product a fraction or a product with a root stands in parentheses.
+    const auto put = [&](const Dual& v, bool in_product = false) {
+        const detail::Substitution put = detail::SubstitutionOf(writer, v, writer.Exact(v));
+        return put.fraction && in_product ? "(" + put.text + ")" : put.text;
+    };
+    const auto ending = [&](const std::string& numbers, const Dual& v) {
+        return numbers + " " + writer.EndingAfter(numbers, v, writer.Exact(v));
+    };
+    return {"втората възможност взима по-големия корен: m = (x + r)/2 " + writer.Ending(m),
+            "a = c + m = " + ending(put(c) + " + " + put(m), a),
+            "h = P − 2·c − b − m = " +
+                ending(put(P) + " − 2·" + put(c, true) + " − " + put(b) + " − " + put(m), h),
+            "S = (a + c)·h/2 = " +
+                ending("(" + put(a) + " + " + put(c) + ")·" + put(h, true) + "/2", S)};
 }
 
 }  // namespace
@@ -147,19 +154,19 @@ std::optional<NoTrapezoid> FindTrapezoids(ElementSet known, Values<Dual> values,
         if (!HasGivens(run.trapezoids[i], givens) || AlreadyFound(run.trapezoids[i], found)) {
             continue;
         }
-        std::vector<std::string> own = steps;
-        if (i > 0) {
-            own = shared;
-            for (std::string& step : SecondPbcSteps(run.trapezoids[i], writer)) {
-                own.push_back(std::move(step));
-            }
-        }
         // The described run computes the same doubles; its exact forms are
         // used only where it found the same trapezoids.
         ExactQuantities exact;
         for (std::size_t q = 0; q < exact.size(); ++q) {
             exact[q] = i < description.trapezoids.size() ? description.trapezoids[i][q]
                                                          : Dual(run.trapezoids[i][q], std::nullopt);
+        }
+        std::vector<std::string> own = steps;
+        if (i > 0) {
+            own = shared;
+            for (std::string& step : SecondPbcSteps(exact, writer)) {
+                own.push_back(std::move(step));
+            }
         }
         found.push_back(TrapezoidOf(run.trapezoids[i], exact, *plan.kind, std::move(own), writer));
     }

@@ -200,6 +200,8 @@ TEST(ElementText, SpecialAnglesGiveExactValues) {
         // A quadratic equation with exact coefficients has exact roots.
         {{"a=10", "AC=8", "B=45"}, "2·m² − 20·m + 36 = 0 ⇒ m₁ = 5 − √7 ≈ 2,3542487; m₂ = 5 + √7"},
         {{"a=10", "P=30", "B=60"}, "(1 + √3)·m − 10 = 0 ⇒ m = 5√3 − 5 ≈ 3,660254\n"},
+        // The second trapezoid of kind "P,b,c" too.
+        {{"b=5", "c=2", "P=15"}, "m = (x + r)/2 = (6 + √14)/2 ≈ 4,8708287\n"},
     };
     for (const auto& row : rows) {
         const std::string text = WriteElementSolution(SolveArguments(row.givens), CommaSettings());
