@@ -273,11 +273,13 @@ std::optional<EquationRoots> SolveNumerically(ElementSet known, const Values<dou
             others.push_back(std::string(ElementSymbol(ElementAt(o))));
         }
     }
-    result.step = "уравнение за h: от " + Joined(others, " и ") +
-                  " и h трапецът се намира, както е показано по-долу, и трябва " +
-                  ElementWithValue(*third, Of(values, *third), settings) + "; 0 < h ≤ " +
-                  NumberText(bound, settings) +
-                  ". Уравнението не е линейно или квадратно и е решено числено";
+    result.step =
+        "уравнение за h: от " + Joined(others, " и ") +
+        " и h трапецът се намира, както е показано по-долу, и трябва " +
+        std::string(ElementSymbol(*third)) + " " +
+        ValueEnding(*third, GivenValue(Of(values, *third)), detail::ValueWriter(settings, 7)) +
+        "; 0 < h ≤ " + NumberText(bound, settings) +
+        ". Уравнението не е линейно или квадратно и е решено числено";
     std::vector<std::string> found;
     for (const Dual& root : result.roots) {
         found.push_back("h ≈ " + NumberText(root.value(), settings));

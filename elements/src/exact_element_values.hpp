@@ -100,13 +100,4 @@ inline Values<double> Doubles(const Values<Dual>& values) {
     return doubles;
 }
 
-// Values known only as doubles: no exact forms.
-inline Values<Dual> Inexact(const Values<double>& values) {
-    Values<Dual> duals{};
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        duals[i] = Dual(values[i], std::nullopt);
-    }
-    return duals;
-}
-
 }  // namespace trapezoid::elements

@@ -67,9 +67,6 @@ ElementTrapezoid TrapezoidOf(const Quantities& six, const ExactQuantities& exact
     WriteEndings(exact, writer, trapezoid);
     trapezoid.steps = std::move(steps);
     trapezoid.quantities = six;
-    trapezoid.diagonal_ac = ElementOfQuantities(Element::AC, six);
-    trapezoid.diagonal_bd = ElementOfQuantities(Element::BD, six);
-    trapezoid.midline = ElementOfQuantities(Element::MN, six);
     trapezoid.angle_b = ElementOfQuantities(Element::Angle, six);
     trapezoid.kind = kind;
     return trapezoid;

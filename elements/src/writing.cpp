@@ -38,12 +38,6 @@ std::string NumberText(double value, const NumberSettings& settings) {
     return text;
 }
 
-std::string ValueEnding(double value, const NumberSettings& settings) {
-    const double rounded = std::round(value * 1e7) / 1e7;
-    const bool exact = std::abs(value - rounded) <= 1e-12 * std::max(1.0, std::abs(value));
-    return (exact ? "= " : "≈ ") + NumberText(value, settings);
-}
-
 std::string AngleText(double degrees) {
     const long seconds = std::lround(degrees * 3600.0);
     std::string text = std::to_string(seconds / 3600) + "°";
@@ -123,15 +117,6 @@ std::string ValueEnding(Element element, const Dual& value, const detail::ValueW
         return AngleEnding(value.value());
     }
     return writer.Ending(value);
-}
-
-std::string ElementWithValue(Element element, double value, const NumberSettings& settings,
-                             bool obtuse) {
-    const std::string symbol(ElementSymbol(element, obtuse));
-    if (element == Element::Angle) {
-        return symbol + " " + AngleEnding(obtuse ? 180.0 - value : value);
-    }
-    return symbol + " " + ValueEnding(value, settings);
 }
 
 }  // namespace trapezoid::elements

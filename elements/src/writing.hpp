@@ -14,9 +14,6 @@ namespace trapezoid::elements {
 // "5", "5,6568542", "−2,5".
 std::string NumberText(double value, const NumberSettings& settings);
 
-// "= 5" when the value has at most seven decimals, else "≈ 5,6568542".
-std::string ValueEnding(double value, const NumberSettings& settings);
-
 // "45°", "33°30′", "33°33′26″" (to the nearest second).
 std::string AngleText(double degrees);
 
@@ -37,9 +34,5 @@ std::string FillIn(std::string_view pattern, const Values<Dual>& values,
 // How an element's value follows its symbol: "= 4√2 ≈ 5,6568542", "= 40",
 // "≈ 29,6568542"; an angle "= 45°" or "≈ 33°33′26″".
 std::string ValueEnding(Element element, const Dual& value, const detail::ValueWriter& writer);
-
-// "h = 5" or "∠B ≈ 33°33′26″": an element with its value.
-std::string ElementWithValue(Element element, double value, const NumberSettings& settings,
-                             bool obtuse = false);
 
 }  // namespace trapezoid::elements

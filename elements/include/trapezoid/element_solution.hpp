@@ -19,12 +19,8 @@ struct ElementTrapezoid {
     std::string heading;  // "" when it is the only one, else "Първа възможност", ...
     std::vector<std::string> steps;                   // its own steps, after the shared ones
     std::array<double, kQuantityCount> quantities{};  // a, b, c, h, P, S
-    // "Още": the diagonals, the midline and ∠ABC in degrees.
-    double diagonal_ac = 0.0;
-    double diagonal_bd = 0.0;
-    double midline = 0.0;
-    double angle_b = 0.0;
-    int kind = -1;  // the kind whose branch computed it
+    double angle_b = 0.0;                             // ∠ABC in degrees, for "Още"
+    int kind = -1;                                    // the kind whose branch computed it
     // How each element follows its symbol in the answer, by ElementIndex:
     // "= 4√2 ≈ 5,6568542", "= 40", "≈ 29,6568542", "= 45°".
     std::array<std::string, kElementCount> endings;
