@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Reading a typed value of an element: lengths as a box reads them but
 // strictly, angles in degrees with optional minutes and seconds.
-#include <charconv>
+#include <fast_float/fast_float.h>
+
 #include <cmath>
 
 #include "trapezoid/elements.hpp"
@@ -44,7 +45,7 @@ std::optional<double> TakeNumber(std::string_view& text) {
         return std::nullopt;
     }
     double value = 0.0;
-    std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    fast_float::from_chars(digits.data(), digits.data() + digits.size(), value);
     text.remove_prefix(length);
     return value;
 }

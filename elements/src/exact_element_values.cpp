@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exact_element_values.hpp"
 
+#include <fast_float/fast_float.h>
+
 #include <array>
-#include <charconv>
+
+#include "fixed_text.hpp"
 
 namespace trapezoid::elements {
 namespace {
@@ -63,10 +66,7 @@ std::optional<long long> AngleWith(const Dual& ratio, bool of_sine, bool obtuse_
 }  // namespace
 
 Dual Constant(double constant) {
-    std::array<char, 32> digits{};
-    const auto [end, error] = std::to_chars(digits.data(), digits.data() + digits.size(), constant);
-    return Dual(constant, error == std::errc() ? exact::Surd::FromDecimal({digits.data(), end})
-                                               : std::nullopt);
+    return Dual(constant, exact::Surd::FromDecimal(detail::ShortestText(constant)));
 }
 
 std::optional<exact::Surd> SpecialSine(const Dual& degrees) {
@@ -135,19 +135,14 @@ Dual ArccosDegrees(const Dual& ratio) {
 }
 
 Dual GivenValue(double value) {
-    std::array<char, 400> digits{};
-    const auto [end, error] = std::to_chars(digits.data(), digits.data() + digits.size(), value,
-                                            std::chars_format::fixed, 7);
-    if (error != std::errc()) {
-        return Dual(value, std::nullopt);
-    }
+    const std::string digits = detail::ToChars(value, std::chars_format::fixed, 7);
     // Only a value that these seven decimals give back.
     double back = 0.0;
-    std::from_chars(digits.data(), end, back);
+    fast_float::from_chars(digits.data(), digits.data() + digits.size(), back);
     if (back != value) {
         return Dual(value, std::nullopt);
     }
-    return Dual(value, exact::Surd::FromDecimal({digits.data(), end}));
+    return Dual(value, exact::Surd::FromDecimal(digits));
 }
 
 }  // namespace trapezoid::elements

@@ -7,8 +7,12 @@
 
 namespace trapezoid::detail {
 
-// std::to_chars with a precision: correctly rounded, independent of the C locale.
+// The digits of `value` in fixed or scientific notation with `precision` digits
+// after the point: correctly rounded, with a period whatever the C locale.
 std::string ToChars(double value, std::chars_format format, int precision);
+
+// The fewest significant digits that read back to `value`, in scientific notation.
+std::string ShortestText(double value);
 
 // "3.5000" -> "3.5", "4.000" -> "4"; a text without a period is left alone.
 std::string StripTrailingZeros(std::string digits);

@@ -1,10 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Writing numbers for the quantity boxes and for the two-solution report.
-// std::to_chars rounds the exact binary value correctly (ties to even) and
-// does not depend on the C locale.
+// The C library's printf rounds the exact binary value correctly (ties to
+// even); its decimal point, the C locale's, is put back to a period.
+#include <fast_float/fast_float.h>
+
+#include <algorithm>
 #include <charconv>
+#include <clocale>
 #include <cmath>
+#include <cstdio>
 #include <string>
+#include <string_view>
 
 #include "fixed_text.hpp"
 #include "grouping.hpp"
@@ -38,13 +44,30 @@ std::string GroupDigits(const std::string& digits, const NumberSettings& setting
 
 namespace detail {
 
-// Large enough for every double in fixed notation with seven decimals.
-constexpr std::size_t kBufferSize = 400;
-
 std::string ToChars(double value, std::chars_format format, int precision) {
-    char buffer[kBufferSize];
-    const auto result = std::to_chars(buffer, buffer + kBufferSize, value, format, precision);
-    return std::string(buffer, result.ptr);
+    const char* const pattern = format == std::chars_format::fixed ? "%.*f" : "%.*e";
+    const int length = std::snprintf(nullptr, 0, pattern, precision, value);
+    std::string text(static_cast<std::size_t>(std::max(length, 0)), '\0');
+    std::snprintf(text.data(), text.size() + 1, pattern, precision, value);
+    const std::string_view point = std::localeconv()->decimal_point;
+    if (const std::size_t at = text.find(point);
+        !point.empty() && point != "." && at != text.npos) {
+        text.replace(at, point.size(), ".");
+    }
+    return text;
+}
+
+std::string ShortestText(double value) {
+    // printf's seventeen significant digits always read back to the same double.
+    for (int precision = 0; precision < 16; ++precision) {
+        const std::string text = ToChars(value, std::chars_format::scientific, precision);
+        double back = 0.0;
+        fast_float::from_chars(text.data(), text.data() + text.size(), back);
+        if (back == value) {
+            return text;
+        }
+    }
+    return ToChars(value, std::chars_format::scientific, 16);
 }
 
 std::string StripTrailingZeros(std::string digits) {

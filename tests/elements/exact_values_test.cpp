@@ -42,6 +42,9 @@ TEST(ExactElementValues, SpecialAnglesAndTheirFunctionsAreExactAndNoOthers) {
         {"given 4.5", GivenValue(4.5), "4,5"},
         {"given with more than seven decimals", GivenValue(7.211102550927978), "none"},
         {"constant 0.25", Constant(0.25), "0,25"},
+        {"constant 0.1, by its shortest digits", Constant(0.1), "0,1"},
+        {"constant 1e20", Constant(1e20), "100000000000000000000"},
+        {"given 0.1", GivenValue(0.1), "0,1"},
     };
     for (const auto& row : rows) {
         EXPECT_EQ(Form(row.value), row.form) << row.what;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Writing values: the seven-decimal box text and the short report number.
 #include <bit>
+#include <clocale>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -82,6 +83,26 @@ TEST(BoxText, WritesSevenDecimalsInTheRegionalForm) {
         SCOPED_TRACE("value " + ShortestText(c.value) + " expected " + c.text);
         EXPECT_EQ(FormatQuantityText(c.value, c.settings), c.text);
     }
+}
+
+// The window's toolkit takes the C library's locale from the environment;
+// under one with a decimal comma the digits keep their period.
+TEST(BoxText, KeepsThePeriodUnderACLocaleWithADecimalComma) {
+    const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
+    if (!std::setlocale(LC_NUMERIC, "bg_BG.UTF-8") && !std::setlocale(LC_NUMERIC, "de_DE.UTF-8")) {
+        GTEST_SKIP() << "no C locale with a decimal comma (tools/generate-locales makes them)";
+    }
+    const std::string texts[] = {
+        FormatQuantityText(1234.5, PlainSettings()),
+        FormatQuantityText(-0.25, CommaDecimalSettings()),
+        FormatReportNumber(3.1291713066130296, PlainSettings()),
+        FormatReportNumber(1.5e20, CommaDecimalSettings()),
+    };
+    std::setlocale(LC_NUMERIC, previous.c_str());
+    EXPECT_EQ(texts[0], "1234.5000000");
+    EXPECT_EQ(texts[1], "-0,2500000");
+    EXPECT_EQ(texts[2], "3.12917130661303");
+    EXPECT_EQ(texts[3], "1,5E+20");
 }
 
 // Finite doubles of every size: half of them uniform in magnitude between

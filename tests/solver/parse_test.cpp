@@ -88,6 +88,14 @@ const ReadingCase kReadingCases[] = {
     {"&H80000000", Everywhere(-2147483648.0)},
     {"&HFFFFFFFF", Everywhere(-1)},
     {"&H100000000", Everywhere(4294967296.0)},
+    // Wider ones round to the nearest double, ties to even; digits past the
+    // sixteenth still break a tie.
+    {"&H20000000000001", Everywhere(0x1p53)},
+    {"&H20000000000003", Everywhere(0x1.0000000000002p53)},
+    {"&H200000000000010", Everywhere(0x1p57)},
+    {"&H2000000000000100000000000000001", Everywhere(0x1.0000000000001p121)},
+    {"&HFFFFFFFFFFFFFFFFFFFF", Everywhere(0x1p80)},
+    {"&HFFFFFFFFFFFFFB" + std::string(242, '0'), Everywhere(0x1.fffffffffffffp1023)},
     {"&O17", Everywhere(15)},
     {"&o17", Everywhere(15)},
     {"&O78", Everywhere(7)},
@@ -184,9 +192,14 @@ TEST(ReadingRule, ReportsOverflowForNumbersBeyondTheDoubleRange) {
         std::string text;
         NumberSettings settings;
     } cases[] = {
-        {"1e400", PlainSettings()},        {"-1e400", PlainSettings()},
-        {"1.8e308", PlainSettings()},      {"1" + std::string(400, '0'), PlainSettings()},
-        {"1e400", CommaDecimalSettings()}, {huge_grouped, CommaGroupSettings()},
+        {"1e400", PlainSettings()},
+        {"-1e400", PlainSettings()},
+        {"1.8e308", PlainSettings()},
+        {"1" + std::string(400, '0'), PlainSettings()},
+        {"1e400", CommaDecimalSettings()},
+        {huge_grouped, CommaGroupSettings()},
+        {"&HFFFFFFFFFFFFFC" + std::string(242, '0'), PlainSettings()},
+        {"&H1" + std::string(256, '0'), PlainSettings()},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE("text " + c.text);

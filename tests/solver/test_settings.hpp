@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Regional settings used throughout the solver tests, and an independent
-// reference for the seven-decimal box text built on std::to_chars.
+// reference for the seven-decimal box text built on std::to_chars where the
+// C++ library has it.
 #pragma once
 
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -77,6 +80,7 @@ inline std::string IntText(long long value) {
     return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
 }
 
+#if defined(__cpp_lib_to_chars)
 // The shortest text that reads back as exactly `value`.
 inline std::string ShortestText(double value) {
     char buffer[64];
@@ -98,6 +102,25 @@ inline double ReadPlain(std::string_view text) {
     std::from_chars(text.data(), text.data() + text.size(), value);
     return value;
 }
+#else
+// A C++ library without the floating-point conversions of <charconv> (the
+// WebAssembly build's): the C library's, which also round correctly.
+inline std::string ShortestText(double value) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.17g", value);
+    return buffer;
+}
+
+inline std::string SevenDecimals(double value) {
+    char buffer[400];
+    std::snprintf(buffer, sizeof buffer, "%.7f", value);
+    return buffer;
+}
+
+inline double ReadPlain(std::string_view text) {
+    return std::strtod(std::string(text).c_str(), nullptr);
+}
+#endif
 
 inline std::string GroupDigits(const std::string& digits, const NumberSettings& s) {
     std::string grouped;
