@@ -6,8 +6,6 @@
 namespace figure {
 namespace {
 
-constexpr qsizetype kLongestExactLabel = 8;  // code points
-constexpr int kLabelDecimals = 2;
 const char* const kLetters[] = {"a", "b", "c", "h"};
 
 QString FromUtf8(const std::string& text) {
@@ -28,38 +26,6 @@ QString DescribeOne(const trapezoid::SolvedFigure& figure) {
 }
 
 }  // namespace
-
-QString ShortForm(const std::string& exact, double value, const QString& decimal_separator) {
-    const QString exact_text = FromUtf8(exact);
-    if (!exact_text.isEmpty() && exact_text.toUcs4().size() <= kLongestExactLabel) {
-        return exact_text;
-    }
-    QString text = QString::number(value, 'f', kLabelDecimals);
-    text.replace(u'.', decimal_separator);
-    text.replace(u'-', QStringLiteral("−"));
-    return text;
-}
-
-std::vector<DrawnTrapezoid> TrapezoidsToDraw(const trapezoid::WorkedSolution& solution,
-                                             const QString& decimal_separator) {
-    std::vector<DrawnTrapezoid> trapezoids;
-    for (const trapezoid::SolvedFigure& figure : solution.figures) {
-        DrawnTrapezoid drawn;
-        drawn.a = figure.lengths[0];
-        drawn.b = figure.lengths[1];
-        drawn.c = figure.lengths[2];
-        drawn.h = figure.lengths[3];
-        for (std::size_t i = 0; i < drawn.side_labels.size(); ++i) {
-            const QString value = ShortForm(figure.exact[i], figure.lengths[i], decimal_separator);
-            const bool exact = value == FromUtf8(figure.exact[i]);
-            drawn.side_labels[i] = QString::fromLatin1(kLetters[i]) +
-                                   (exact ? QStringLiteral(" = ") : QStringLiteral(" ≈ ")) + value;
-        }
-        drawn.heading = FromUtf8(figure.heading);
-        trapezoids.push_back(drawn);
-    }
-    return trapezoids;
-}
 
 QString DescribeFigure(const trapezoid::WorkedSolution& solution) {
     if (solution.figures.empty()) {

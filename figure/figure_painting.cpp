@@ -4,26 +4,33 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
-#include <cmath>
+#include <array>
 
-#include "figure_content.hpp"
 #include "figure_layout.hpp"
+#include "font_measure.hpp"
+#include "side_labels.hpp"
 
 namespace figure {
 namespace {
 
-QPointF Unit(const QPointF& vector) {
-    const double length = std::hypot(vector.x(), vector.y());
-    return length > 0 ? vector / length : QPointF();
+QPointF ToQt(Point point) {
+    return {point.x, point.y};
+}
+
+QLineF ToQt(const Segment& segment) {
+    return {ToQt(segment.from), ToQt(segment.to)};
+}
+
+QRectF ToQt(const Rect& rect) {
+    return {rect.x, rect.y, rect.width, rect.height};
 }
 
 // The small square in the corner between the two sides leaving `corner`.
-void PaintRightAngle(QPainter& painter, const QPointF& corner, const QPointF& towards_first,
-                     const QPointF& towards_second, double size) {
-    const QPointF first = Unit(towards_first - corner) * size;
-    const QPointF second = Unit(towards_second - corner) * size;
-    const QPointF mark[] = {corner + first, corner + first + second, corner + second};
-    painter.drawPolyline(mark, 3);
+void PaintRightAngle(QPainter& painter, Point corner, Point towards_first, Point towards_second,
+                     double size) {
+    const std::array<Point, 3> mark = RightAngleMark(corner, towards_first, towards_second, size);
+    const QPointF points[] = {ToQt(mark[0]), ToQt(mark[1]), ToQt(mark[2])};
+    painter.drawPolyline(points, 3);
 }
 
 void PaintShape(QPainter& painter, const TrapezoidShape& shape, double width,
@@ -31,10 +38,10 @@ void PaintShape(QPainter& painter, const TrapezoidShape& shape, double width,
     QPen solid(ink.lines, width);
     solid.setJoinStyle(Qt::MiterJoin);
     painter.setPen(solid);
-    const QPointF outline[] = {shape.A, shape.B, shape.C, shape.D};
+    const QPointF outline[] = {ToQt(shape.A), ToQt(shape.B), ToQt(shape.C), ToQt(shape.D)};
     painter.drawPolygon(outline, 4);
     if (!shape.foot_at_b) {
-        painter.drawLine(shape.C, shape.H);
+        painter.drawLine(ToQt(shape.C), ToQt(shape.H));
     }
     QPen thin(ink.lines, width * 0.75);
     painter.setPen(thin);
@@ -43,7 +50,7 @@ void PaintShape(QPainter& painter, const TrapezoidShape& shape, double width,
     if (shape.foot_beyond_b) {
         QPen dashed(ink.faint, width, Qt::DashLine);
         painter.setPen(dashed);
-        painter.drawLine(shape.B, shape.H);
+        painter.drawLine(ToQt(shape.B), ToQt(shape.H));
     }
 }
 
@@ -65,7 +72,8 @@ void PaintSolutionFigure(QPainter& painter, const QRectF& area,
         return;
     }
     const FigureLayout layout =
-        LayOutFigure(TrapezoidsToDraw(solution, decimal_separator), area, font);
+        LayOutFigure(TrapezoidsToDraw(solution, decimal_separator.toStdString()),
+                     Rect{area.x(), area.y(), area.width(), area.height()}, FontMeasure(font));
     const double width = std::max(1.0, QFontMetricsF(font).height() / 12);
     for (const TrapezoidShape& shape : layout.shapes) {
         PaintShape(painter, shape, width, ink);
@@ -73,10 +81,10 @@ void PaintSolutionFigure(QPainter& painter, const QRectF& area,
     for (const PlacedLabel& label : layout.labels) {
         if (label.has_leader) {
             painter.setPen(QPen(ink.faint, width * 0.6));
-            painter.drawLine(label.leader);
+            painter.drawLine(ToQt(label.leader));
         }
         painter.setPen(ink.lines);
-        painter.drawText(label.rect, Qt::AlignCenter, label.text);
+        painter.drawText(ToQt(label.rect), Qt::AlignCenter, QString::fromStdString(label.text));
     }
     painter.restore();
 }

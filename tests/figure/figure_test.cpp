@@ -8,8 +8,10 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cmath>
 
 #include "figure_layout.hpp"
+#include "font_measure.hpp"
 #include "solution_pages.hpp"
 
 using figure::DrawnTrapezoid;
@@ -18,9 +20,11 @@ Q_DECLARE_METATYPE(std::vector<DrawnTrapezoid>)
 
 namespace {
 
-DrawnTrapezoid Drawn(double a, double b, double c, double h, const QString& heading = {}) {
+DrawnTrapezoid Drawn(double a, double b, double c, double h, const std::string& heading = {}) {
     const auto label = [](const char* letter, double value) {
-        return QString::fromLatin1(letter) + QStringLiteral(" ≈ ") + QString::number(value, 'f', 2);
+        return (QString::fromLatin1(letter) + QStringLiteral(" ≈ ") +
+                QString::number(value, 'f', 2))
+            .toStdString();
     };
     return {a, b, c, h, {label("a", a), label("b", b), label("c", c), label("h", h)}, heading};
 }
@@ -63,29 +67,30 @@ class FigureTest : public QObject {
         QFETCH(QSizeF, area);
         QFont font(QStringLiteral("DejaVu Serif"));
         font.setPixelSize(16);
-        const QRectF bounds(QPointF(0, 0), area);
-        const figure::FigureLayout layout = figure::LayOutFigure(trapezoids, bounds, font);
+        const figure::Rect bounds{0, 0, area.width(), area.height()};
+        const figure::FigureLayout layout =
+            figure::LayOutFigure(trapezoids, bounds, figure::FontMeasure(font));
         std::size_t expected_labels = 0;  // four corners and H, or "H ≡ B"; four sides; heading
         for (const DrawnTrapezoid& drawn : trapezoids) {
-            expected_labels += (drawn.a == drawn.c ? 8 : 9) + (drawn.heading.isEmpty() ? 0 : 1);
+            expected_labels += (drawn.a == drawn.c ? 8 : 9) + (drawn.heading.empty() ? 0 : 1);
         }
         QCOMPARE(layout.labels.size(), expected_labels);
-        std::vector<QLineF> lines;
+        std::vector<figure::Segment> lines;
         for (const figure::TrapezoidShape& shape : layout.shapes) {
             const auto shape_lines = figure::ShapeLines(shape);
             lines.insert(lines.end(), shape_lines.begin(), shape_lines.end());
             // The figure keeps a visible size.
-            QVERIFY(QLineF(shape.A, shape.C).length() >= 20);
+            QVERIFY(std::hypot(shape.C.x - shape.A.x, shape.C.y - shape.A.y) >= 20);
         }
         for (std::size_t i = 0; i < layout.labels.size(); ++i) {
             const figure::PlacedLabel& label = layout.labels[i];
-            QVERIFY2(bounds.contains(label.rect), qPrintable(label.text));
-            for (const QLineF& line : lines) {
-                QVERIFY2(!figure::SegmentMeetsRect(line, label.rect), qPrintable(label.text));
+            QVERIFY2(bounds.Contains(label.rect), label.text.c_str());
+            for (const figure::Segment& line : lines) {
+                QVERIFY2(!figure::SegmentMeetsRect(line, label.rect), label.text.c_str());
             }
             for (std::size_t j = i + 1; j < layout.labels.size(); ++j) {
-                QVERIFY2(!label.rect.intersects(layout.labels[j].rect),
-                         qPrintable(label.text + " / " + layout.labels[j].text));
+                QVERIFY2(!label.rect.Intersects(layout.labels[j].rect),
+                         (label.text + " / " + layout.labels[j].text).c_str());
             }
         }
     }

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "figure_layout.hpp"
 
-#include <QFontMetricsF>
 #include <algorithm>
 #include <cmath>
 
@@ -19,60 +18,54 @@ double Finite(double value) {
     return std::isfinite(value) ? value : 0.0;
 }
 
-QPointF Unit(const QPointF& vector) {
-    const double length = std::hypot(vector.x(), vector.y());
-    return length > 0 ? vector / length : QPointF();
-}
-
 // Where a label goes when it is `distance` away from `anchor` in `direction`:
 // the label's nearest edge or corner faces the anchor.
-QRectF RectBeside(const QPointF& anchor, const QPointF& direction, double distance,
-                  const QSizeF& size) {
-    const QPointF centre = anchor + direction * distance +
-                           QPointF(direction.x() * size.width(), direction.y() * size.height()) / 2;
-    return {centre - QPointF(size.width(), size.height()) / 2, size};
+Rect RectBeside(Point anchor, Point direction, double distance, Size size) {
+    const Point centre = anchor + direction * distance +
+                         Point{direction.x * size.width, direction.y * size.height} / 2;
+    return Rect::At(centre - Point{size.width, size.height} / 2, size);
 }
 
-QPointF NearestPoint(const QRectF& rect, const QPointF& point) {
-    return {std::clamp(point.x(), rect.left(), rect.right()),
-            std::clamp(point.y(), rect.top(), rect.bottom())};
+Point NearestPoint(const Rect& rect, Point point) {
+    return {std::clamp(point.x, rect.Left(), rect.Right()),
+            std::clamp(point.y, rect.Top(), rect.Bottom())};
 }
 
 class LabelPlacer {
   public:
-    LabelPlacer(const QRectF& bounds, const QFont& font, FigureLayout& layout)
-        : bounds_(bounds), metrics_(font), layout_(layout) {
-        gap_ = metrics_.height() * kGapPerLine;
-        step_ = metrics_.height() * kStepPerLine;
+    LabelPlacer(const Rect& bounds, const TextMeasure& measure, FigureLayout& layout)
+        : bounds_(bounds), measure_(measure), layout_(layout) {
+        gap_ = measure_.LineHeight() * kGapPerLine;
+        step_ = measure_.LineHeight() * kStepPerLine;
     }
 
-    double LineHeight() const { return metrics_.height(); }
+    double LineHeight() const { return measure_.LineHeight(); }
     double Gap() const { return gap_; }
-    double Width(const QString& text) const { return metrics_.horizontalAdvance(text); }
-    QSizeF Size(const QString& text) const { return {Width(text) + 2, metrics_.height()}; }
+    double Width(const std::string& text) const { return measure_.Width(text); }
+    Size SizeOf(const std::string& text) const { return {Width(text) + 2, LineHeight()}; }
 
-    void AddObstacles(const std::vector<QLineF>& lines) {
+    void AddObstacles(const std::vector<Segment>& lines) {
         lines_.insert(lines_.end(), lines.begin(), lines.end());
     }
 
-    void PlaceFixed(const QString& text, const QRectF& rect) {
+    void PlaceFixed(const std::string& text, const Rect& rect) {
         layout_.labels.push_back({text, rect, false, {}});
     }
 
     // Tries every anchor and direction close by, then further out; the first
     // place that is free wins.
-    void Place(const QString& text, const std::vector<QPointF>& anchors,
-               const std::vector<QPointF>& directions) {
-        const QSizeF size = Size(text);
+    void Place(const std::string& text, const std::vector<Point>& anchors,
+               const std::vector<Point>& directions) {
+        const Size size = SizeOf(text);
         for (int attempt = 0; attempt < kTries; ++attempt) {
             const double distance = gap_ + attempt * step_;
-            for (const QPointF& anchor : anchors) {
-                for (const QPointF& direction : directions) {
+            for (const Point& anchor : anchors) {
+                for (const Point& direction : directions) {
                     PlacedLabel label{
                         text, RectBeside(anchor, direction, distance, size), false, {}};
                     if (attempt >= kFirstTryWithLeader) {
                         label.has_leader = true;
-                        label.leader = QLineF(anchor, NearestPoint(label.rect, anchor));
+                        label.leader = Segment{anchor, NearestPoint(label.rect, anchor)};
                     }
                     if (IsFree(label)) {
                         layout_.labels.push_back(label);
@@ -88,17 +81,17 @@ class LabelPlacer {
 
   private:
     bool IsFree(const PlacedLabel& label) const {
-        if (!bounds_.contains(label.rect)) {
+        if (!bounds_.Contains(label.rect)) {
             return false;
         }
-        const QRectF padded = label.rect.adjusted(-gap_ / 2, -gap_ / 2, gap_ / 2, gap_ / 2);
-        for (const QLineF& line : lines_) {
+        const Rect padded = label.rect.Adjusted(-gap_ / 2, -gap_ / 2, gap_ / 2, gap_ / 2);
+        for (const Segment& line : lines_) {
             if (SegmentMeetsRect(line, padded)) {
                 return false;
             }
         }
         for (const PlacedLabel& other : layout_.labels) {
-            if (other.rect.intersects(padded) ||
+            if (other.rect.Intersects(padded) ||
                 (other.has_leader && SegmentMeetsRect(other.leader, padded)) ||
                 (label.has_leader && SegmentMeetsRect(label.leader, other.rect))) {
                 return false;
@@ -107,10 +100,10 @@ class LabelPlacer {
         return true;
     }
 
-    QRectF bounds_;
-    QFontMetricsF metrics_;
+    Rect bounds_;
+    const TextMeasure& measure_;
     FigureLayout& layout_;
-    std::vector<QLineF> lines_;
+    std::vector<Segment> lines_;
     double gap_ = 0;
     double step_ = 0;
 };
@@ -123,9 +116,8 @@ struct Margins {
 Margins LabelMargins(const DrawnTrapezoid& drawn, const LabelPlacer& placer) {
     const double line = placer.LineHeight();
     const double gap = placer.Gap();
-    const double letter = placer.Width(QStringLiteral("D"));
-    const double right_text =
-        std::max(placer.Width(drawn.side_labels[1]), placer.Width(QStringLiteral("H ≡ B")));
+    const double letter = placer.Width("D");
+    const double right_text = std::max(placer.Width(drawn.side_labels[1]), placer.Width("H ≡ B"));
     return {placer.Width(drawn.side_labels[3]) + letter + 3 * gap, 3 * line,
             right_text + letter + 3 * gap, 3 * line};
 }
@@ -147,13 +139,13 @@ double Scale(double room, double length) {
     return length > 0 && room > 0 ? room / length : HUGE_VAL;
 }
 
-TrapezoidShape PlaceShape(const DrawnTrapezoid& drawn, const QRectF& inner, double scale,
+TrapezoidShape PlaceShape(const DrawnTrapezoid& drawn, const Rect& inner, double scale,
                           double line_height) {
     const Extent extent = ExtentOf(drawn);
     // Centre the figure in its room; y grows downwards on the page.
-    const QPointF origin(inner.center().x() - (extent.left + extent.Width() / 2) * scale,
-                         inner.center().y() + (extent.bottom + extent.Height() / 2) * scale);
-    const auto point = [&](double x, double y) { return origin + QPointF(x * scale, -y * scale); };
+    const Point origin{inner.Centre().x - (extent.left + extent.Width() / 2) * scale,
+                       inner.Centre().y + (extent.bottom + extent.Height() / 2) * scale};
+    const auto point = [&](double x, double y) { return origin + Point{x * scale, -y * scale}; };
     const double a = Finite(drawn.a);
     const double c = Finite(drawn.c);
     const double h = Finite(drawn.h);
@@ -173,46 +165,45 @@ TrapezoidShape PlaceShape(const DrawnTrapezoid& drawn, const QRectF& inner, doub
 
 // The side's outward normal, away from the figure's middle; `fallback` when
 // the side has no length.
-QPointF Outward(const QPointF& from, const QPointF& to, const QPointF& middle,
-                const QPointF& fallback) {
-    QPointF normal = Unit(QPointF(to.y() - from.y(), from.x() - to.x()));
-    if (normal.isNull()) {
+Point Outward(Point from, Point to, Point middle, Point fallback) {
+    Point normal = Unit(Point{to.y - from.y, from.x - to.x});
+    if (normal.IsNull()) {
         return fallback;
     }
-    const QPointF towards = (from + to) / 2 - middle;
-    if (normal.x() * towards.x() + normal.y() * towards.y() < 0) {
+    const Point towards = (from + to) / 2 - middle;
+    if (normal.x * towards.x + normal.y * towards.y < 0) {
         normal = -normal;
     }
     return normal;
 }
 
-std::vector<QPointF> AlongSide(const QPointF& from, const QPointF& to) {
-    std::vector<QPointF> points;
+std::vector<Point> AlongSide(Point from, Point to) {
+    std::vector<Point> points;
     for (const double share : kAlong) {
         points.push_back(from + (to - from) * share);
     }
     return points;
 }
 
-QPointF Turned(const QPointF& direction, double sign) {
-    return Unit(direction + sign * QPointF(-direction.y(), direction.x()));
+Point Turned(Point direction, double sign) {
+    return Unit(direction + sign * Point{-direction.y, direction.x});
 }
 
 // A side's label beside the side, else turned away from it, at last past
 // one of its ends.
-std::vector<QPointF> SideDirections(const QPointF& outward) {
-    const QPointF along(-outward.y(), outward.x());
+std::vector<Point> SideDirections(Point outward) {
+    const Point along{-outward.y, outward.x};
     return {outward, Turned(outward, 1), Turned(outward, -1), along, -along};
 }
 
 // The foot H first, right under the height; then the side labels, each beside
 // its side if it can; then the corner letters, which find room more easily.
 void PlaceLabels(const DrawnTrapezoid& drawn, const TrapezoidShape& s, LabelPlacer& placer) {
-    const QPointF left(-1, 0), right(1, 0), up(0, -1), down(0, 1);
-    const QPointF down_left(-1, 1), down_right(1, 1), up_left(-1, -1), up_right(1, -1);
-    const QPointF middle = (s.A + s.B + s.C + s.D) / 4;
+    const Point left{-1, 0}, right{1, 0}, up{0, -1}, down{0, 1};
+    const Point down_left{-1, 1}, down_right{1, 1}, up_left{-1, -1}, up_right{1, -1};
+    const Point middle = (s.A + s.B + s.C + s.D) / 4;
     if (!s.foot_at_b) {
-        placer.Place(QStringLiteral("H"), {s.H}, {down, down_left, down_right});
+        placer.Place("H", {s.H}, {down, down_left, down_right});
     }
     placer.Place(drawn.side_labels[0], AlongSide(s.A, s.B),
                  SideDirections(Outward(s.A, s.B, middle, down)));
@@ -222,69 +213,56 @@ void PlaceLabels(const DrawnTrapezoid& drawn, const TrapezoidShape& s, LabelPlac
                  SideDirections(Outward(s.A, s.D, middle, left)));
     placer.Place(drawn.side_labels[1], AlongSide(s.B, s.C),
                  SideDirections(Outward(s.B, s.C, middle, right)));
-    placer.Place(QStringLiteral("A"), {s.A}, {down_left, down, left, up_left, down_right});
-    placer.Place(QStringLiteral("D"), {s.D}, {up_left, up, left, down_left, up_right});
-    placer.Place(QStringLiteral("C"), {s.C}, {up_right, up, right, down_right, up_left});
-    placer.Place(s.foot_at_b ? QStringLiteral("H ≡ B") : QStringLiteral("B"), {s.B},
+    placer.Place("A", {s.A}, {down_left, down, left, up_left, down_right});
+    placer.Place("D", {s.D}, {up_left, up, left, down_left, up_right});
+    placer.Place("C", {s.C}, {up_right, up, right, down_right, up_left});
+    placer.Place(s.foot_at_b ? "H ≡ B" : "B", {s.B},
                  {down_right, down, right, up_right, down_left});
 }
 
 }  // namespace
 
-std::vector<QLineF> ShapeLines(const TrapezoidShape& shape) {
-    std::vector<QLineF> lines = {
+std::vector<Segment> ShapeLines(const TrapezoidShape& shape) {
+    std::vector<Segment> lines = {
         {shape.A, shape.B}, {shape.B, shape.C}, {shape.C, shape.D}, {shape.D, shape.A}};
     if (!shape.foot_at_b) {
-        lines.emplace_back(shape.C, shape.H);
+        lines.push_back({shape.C, shape.H});
     }
     if (shape.foot_beyond_b) {
-        lines.emplace_back(shape.B, shape.H);
+        lines.push_back({shape.B, shape.H});
     }
     return lines;
 }
 
-bool SegmentMeetsRect(const QLineF& segment, const QRectF& rect) {
-    if (rect.contains(segment.p1()) || rect.contains(segment.p2())) {
-        return true;
-    }
-    const QLineF edges[] = {{rect.topLeft(), rect.topRight()},
-                            {rect.topRight(), rect.bottomRight()},
-                            {rect.bottomRight(), rect.bottomLeft()},
-                            {rect.bottomLeft(), rect.topLeft()}};
-    return std::any_of(std::begin(edges), std::end(edges), [&](const QLineF& edge) {
-        return segment.intersects(edge, nullptr) == QLineF::BoundedIntersection;
-    });
-}
-
-FigureLayout LayOutFigure(const std::vector<DrawnTrapezoid>& trapezoids, const QRectF& area,
-                          const QFont& font) {
+FigureLayout LayOutFigure(const std::vector<DrawnTrapezoid>& trapezoids, const Rect& area,
+                          const TextMeasure& measure) {
     FigureLayout layout;
     if (trapezoids.empty()) {
         return layout;
     }
-    LabelPlacer placer(area, font, layout);
+    LabelPlacer placer(area, measure, layout);
     const double line = placer.LineHeight();
     const auto count = static_cast<double>(trapezoids.size());
-    const double slot_width = (area.width() - (count - 1) * kSlotSpacingLines * line) / count;
+    const double slot_width = (area.width - (count - 1) * kSlotSpacingLines * line) / count;
 
     // Each trapezoid gets a slot; the headings take its first line. One scale for all.
-    std::vector<QRectF> inner_rects;
+    std::vector<Rect> inner_rects;
     double scale = HUGE_VAL;
     for (std::size_t i = 0; i < trapezoids.size(); ++i) {
         const DrawnTrapezoid& drawn = trapezoids[i];
-        QRectF slot(area.left() + static_cast<double>(i) * (slot_width + kSlotSpacingLines * line),
-                    area.top(), slot_width, area.height());
-        if (!drawn.heading.isEmpty()) {
-            placer.PlaceFixed(drawn.heading, QRectF(slot.left(), slot.top(), slot.width(), line));
-            slot.setTop(slot.top() + line);
+        Rect slot{area.Left() + static_cast<double>(i) * (slot_width + kSlotSpacingLines * line),
+                  area.Top(), slot_width, area.height};
+        if (!drawn.heading.empty()) {
+            placer.PlaceFixed(drawn.heading, Rect{slot.Left(), slot.Top(), slot.width, line});
+            slot.SetTop(slot.Top() + line);
         }
         const Margins margins = LabelMargins(drawn, placer);
-        const QRectF inner =
-            slot.adjusted(margins.left, margins.top, -margins.right, -margins.bottom);
+        const Rect inner =
+            slot.Adjusted(margins.left, margins.top, -margins.right, -margins.bottom);
         inner_rects.push_back(inner);
         const Extent extent = ExtentOf(drawn);
         scale = std::min(
-            {scale, Scale(inner.width(), extent.Width()), Scale(inner.height(), extent.Height())});
+            {scale, Scale(inner.width, extent.Width()), Scale(inner.height, extent.Height())});
     }
     if (!std::isfinite(scale)) {
         scale = 1;
