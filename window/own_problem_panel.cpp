@@ -14,25 +14,8 @@ using trapezoid::Element;
 
 constexpr int kFieldsPerRow = 4;
 
-// What field `index` takes: the elements, then the angle again as ∠C.
-trapezoid::ElementName FieldName(std::size_t index) {
-    if (index == static_cast<std::size_t>(trapezoid::kElementCount)) {
-        return {Element::Angle, true};
-    }
-    return {trapezoid::ElementAt(static_cast<int>(index)), false};
-}
-
 QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// "по-голямата основа a" → "По-голямата основа a".
-QString Capitalised(std::string_view words) {
-    QString text = FromUtf8(words);
-    if (!text.isEmpty()) {
-        text[0] = text[0].toUpper();
-    }
-    return text;
 }
 
 }  // namespace
@@ -42,16 +25,13 @@ OwnProblemPanel::OwnProblemPanel(QWidget* parent)
     setObjectName(QStringLiteral("OwnProblemPanel"));
     auto* grid = new QGridLayout;
     for (std::size_t index = 0; index < fields_.size(); ++index) {
-        const trapezoid::ElementName name = FieldName(index);
+        const trapezoid::PanelField& described = trapezoid::PanelFields()[index];
         auto* field = new QLineEdit(this);
-        auto* label =
-            new QLabel(FromUtf8(trapezoid::ElementSymbol(name.element, name.obtuse)) + ':', this);
+        auto* label = new QLabel(FromUtf8(described.label), this);
         label->setBuddy(field);
-        field->setAccessibleName(Capitalised(trapezoid::ElementWords(name.element, name.obtuse)));
+        field->setAccessibleName(FromUtf8(described.accessible_name));
         field->setToolTip(field->accessibleName());
-        if (name.element == Element::Angle) {
-            field->setPlaceholderText(QStringLiteral("°"));
-        }
+        field->setPlaceholderText(FromUtf8(described.placeholder));
         connect(field, &QLineEdit::returnPressed, this, &OwnProblemPanel::Read);
         connect(field, &QLineEdit::textEdited, this, [this] { ShowHint({}, nullptr); });
         const int row = static_cast<int>(index) / kFieldsPerRow;
@@ -90,34 +70,18 @@ QString OwnProblemPanel::Hint() const {
 }
 
 void OwnProblemPanel::Read() {
-    std::vector<trapezoid::ElementGiven> givens;
-    int filled = 0;
-    for (std::size_t index = 0; index < fields_.size(); ++index) {
-        QLineEdit* field = fields_[index];
-        if (field->text().trimmed().isEmpty()) {
-            continue;
-        }
-        ++filled;
-        if (index + 1 == fields_.size() && !Field(Element::Angle)->text().trimmed().isEmpty()) {
-            ShowHint(QStringLiteral("Попълнете само един от ъглите ∠B и ∠C: ∠C = 180° − ∠B."),
-                     field);
-            return;
-        }
-        const trapezoid::ElementReading reading =
-            trapezoid::ReadElement(FieldName(index), field->text().toStdString(), settings_);
-        if (!reading.given) {
-            ShowHint(FromUtf8(reading.error), field);
-            return;
-        }
-        givens.push_back(*reading.given);
+    std::vector<std::string> texts;
+    for (const QLineEdit* field : fields_) {
+        texts.push_back(field->text().toStdString());
     }
-    if (filled < 2 || filled > 3) {
-        ShowHint(QStringLiteral("Попълнете две или три полета (попълнени: %1).").arg(filled),
-                 nullptr);
+    const trapezoid::PanelReading reading = trapezoid::ReadPanel(texts, settings_);
+    if (!reading.hint.empty()) {
+        ShowHint(FromUtf8(reading.hint),
+                 reading.field < 0 ? nullptr : fields_[static_cast<std::size_t>(reading.field)]);
         return;
     }
     ShowHint({}, nullptr);
-    emit SolveRequested(givens);
+    emit SolveRequested(reading.givens);
 }
 
 void OwnProblemPanel::ShowHint(const QString& hint, QLineEdit* field) {

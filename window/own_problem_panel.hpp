@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "trapezoid/elements.hpp"
+#include "trapezoid/panel_reading.hpp"
 
 class QLabel;
 class QLineEdit;
@@ -38,7 +39,7 @@ class OwnProblemPanel : public QGroupBox {
     void ShowHint(const QString& hint, QLineEdit* field);
 
     // The elements in their order, then ∠C.
-    std::array<QLineEdit*, trapezoid::kElementCount + 1> fields_{};
+    std::array<QLineEdit*, trapezoid::kPanelFieldCount> fields_{};
     QPushButton* solve_ = nullptr;
     QLabel* hint_ = nullptr;
     trapezoid::NumberSettings settings_;

@@ -1,0 +1,112 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "trapezoid/panel_reading.hpp"
+
+namespace trapezoid {
+namespace {
+
+// The code point at `at` in UTF-8 and its length in bytes; a stray byte
+// stands for itself.
+std::pair<char32_t, std::size_t> CodePointAt(std::string_view text, std::size_t at) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[at + i]); };
+    const unsigned char lead = byte(0);
+    const std::size_t length = lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    if (length == 1 || at + length > text.size()) {
+        return {lead, 1};
+    }
+    char32_t code = lead & (0x7F >> length);
+    for (std::size_t i = 1; i < length; ++i) {
+        code = (code << 6) | (byte(i) & 0x3F);
+    }
+    return {code, length};
+}
+
+// Spaces, tabs, line breaks and the Unicode space separators.
+bool IsSpace(char32_t code) {
+    return (code >= 0x09 && code <= 0x0D) || code == 0x20 || code == 0x85 || code == 0xA0 ||
+           code == 0x1680 || (code >= 0x2000 && code <= 0x200A) || code == 0x2028 ||
+           code == 0x2029 || code == 0x202F || code == 0x205F || code == 0x3000;
+}
+
+bool IsBlank(std::string_view text) {
+    for (std::size_t at = 0; at < text.size();) {
+        const auto [code, length] = CodePointAt(text, at);
+        if (!IsSpace(code)) {
+            return false;
+        }
+        at += length;
+    }
+    return true;
+}
+
+// "по-голямата основа a" → "По-голямата основа a": the words start with a
+// small Latin or Cyrillic letter.
+std::string Capitalised(std::string_view words) {
+    std::string text(words);
+    if (text.empty()) {
+        return text;
+    }
+    const auto [code, length] = CodePointAt(words, 0);
+    if (code >= U'a' && code <= U'z') {
+        text[0] = static_cast<char>(text[0] - 'a' + 'A');
+    } else if (code >= U'а' && code <= U'я') {
+        const char32_t capital = code - (U'а' - U'А');
+        text.replace(
+            0, length,
+            {static_cast<char>(0xC0 | (capital >> 6)), static_cast<char>(0x80 | (capital & 0x3F))});
+    }
+    return text;
+}
+
+PanelField FieldAt(int index) {
+    const ElementName name = index == kElementCount ? ElementName{Element::Angle, true}
+                                                    : ElementName{ElementAt(index), false};
+    const std::string symbol(ElementSymbol(name.element, name.obtuse));
+    return {name, symbol, symbol + ":", Capitalised(ElementWords(name.element, name.obtuse)),
+            name.element == Element::Angle ? "°" : ""};
+}
+
+}  // namespace
+
+const std::vector<PanelField>& PanelFields() {
+    static const std::vector<PanelField> fields = [] {
+        std::vector<PanelField> all;
+        for (int index = 0; index < kPanelFieldCount; ++index) {
+            all.push_back(FieldAt(index));
+        }
+        return all;
+    }();
+    return fields;
+}
+
+PanelReading ReadPanel(const std::vector<std::string>& texts, const NumberSettings& settings) {
+    const std::vector<PanelField>& fields = PanelFields();
+    const auto text_of = [&](std::size_t index) -> std::string_view {
+        return index < texts.size() ? std::string_view(texts[index]) : std::string_view();
+    };
+    const std::size_t acute_angle = static_cast<std::size_t>(ElementIndex(Element::Angle));
+    PanelReading reading;
+    int filled = 0;
+    for (std::size_t index = 0; index < fields.size(); ++index) {
+        if (IsBlank(text_of(index))) {
+            continue;
+        }
+        ++filled;
+        if (index + 1 == fields.size() && !IsBlank(text_of(acute_angle))) {
+            return {{},
+                    "Попълнете само един от ъглите ∠B и ∠C: ∠C = 180° − ∠B.",
+                    static_cast<int>(index)};
+        }
+        const ElementReading element = ReadElement(fields[index].name, text_of(index), settings);
+        if (!element.given) {
+            return {{}, element.error, static_cast<int>(index)};
+        }
+        reading.givens.push_back(*element.given);
+    }
+    if (filled < 2 || filled > 3) {
+        return {
+            {}, "Попълнете две или три полета (попълнени: " + std::to_string(filled) + ").", -1};
+    }
+    return reading;
+}
+
+}  // namespace trapezoid
