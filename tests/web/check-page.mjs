@@ -83,6 +83,20 @@ try {
                `labels: ${labels.join(" | ")}`);
     });
 
+    await check("P = 20, b = 6, c = 3 draws both trapezoids, each under its heading", async () => {
+        await fillGivens(tab, { 0: "", 1: "6", 2: "3", 4: "20" });
+        await tab.keyboard.press("Enter");
+        const labels = await figureTexts(tab);
+        expect(labels.includes("a = 7 − √2") && labels.includes("a = 7 + √2"),
+               `labels: ${labels.join(" | ")}`);
+        const headings = await tab.$$eval("#figures .figure", (boxes) =>
+            boxes.map((box) => box.querySelector("h3")?.textContent ?? ""));
+        expect(headings.length === 1 || headings.every((heading) => heading !== ""),
+               `headings: ${headings.join(" | ")}`);
+        await fillGivens(tab, { 0: "10", 1: "6", 2: "5", 4: "" });
+        await tab.keyboard.press("Enter");
+    });
+
     await check("the field in focus shows a visible outline", async () => {
         const outline = await tab.evaluate(() => {
             const style = getComputedStyle(document.activeElement);
@@ -143,7 +157,8 @@ try {
         await fillGivens(tab, { 0: "10", 1: "6", 2: "5" });
         await tab.keyboard.press("Enter");
         await tab.click("#copy");
-        await tab.waitForFunction(() => document.getElementById("status").textContent !== "");
+        await tab.waitForFunction(() => document.getElementById("status").textContent !== "",
+                                 { timeout: 5000 });
         const copied = await tab.evaluate(() => navigator.clipboard.readText());
         expect(copied === (await shownText(tab)), `clipboard: ${copied}`);
     });

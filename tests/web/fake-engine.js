@@ -24,8 +24,8 @@ var createTrapezoidEngine = (function () {
                 "Отговор: h = √11 ≈ 3.3166248; P = 21 + √11 ≈ 24.3166248; S = 15√11/2 ≈ 24.8746859",
         },
         "b=6 c=3 P=20": {
-            lengths: [[7 - Math.SQRT2, "≈ 5.59"], [6, "6"], [3, "3"], [4 + Math.SQRT2, "≈ 5.41"]],
-            second: [[7 + Math.SQRT2, "≈ 8.41"], [6, "6"], [3, "3"], [4 - Math.SQRT2, "≈ 2.59"]],
+            lengths: [[7 - Math.SQRT2, "7 − √2"], [6, "6"], [3, "3"], [4 + Math.SQRT2, "4 + √2"]],
+            second: [[7 + Math.SQRT2, "7 + √2"], [6, "6"], [3, "3"], [4 - Math.SQRT2, "4 − √2"]],
             text: "Дадено: b = 6; c = 3; P = 20\nТърси се: a, h, S\nРешение:\n" +
                 "Първа възможност:\nОтговор: a = 7 − √2 ≈ 5.5857864; h = 4 + √2 ≈ 5.4142136\n" +
                 "Втора възможност:\nОтговор: a = 7 + √2 ≈ 8.4142136; h = 4 − √2 ≈ 2.5857864",
@@ -66,7 +66,7 @@ var createTrapezoidEngine = (function () {
                 label("a", lengths[0][1], (A[0] + B[0]) / 2, A[1] + ascent + 4),
                 label("b", lengths[1][1], (B[0] + C[0]) / 2 + 40, (B[1] + C[1]) / 2),
                 label("c", lengths[2][1], (C[0] + D[0]) / 2, C[1] - 6),
-                { text: "h = " + lengths[3][1], x: 2, y: (A[1] + D[1]) / 2 + ascent, italic: false },
+                label("h", lengths[3][1], 24, (A[1] + D[1]) / 2 + ascent / 2),
             ],
             marks: [
                 { x: A[0], y: A[1], size: 8, corner: "A" },
@@ -140,9 +140,9 @@ var createTrapezoidEngine = (function () {
                      noFigureReason: "Няма трапец с тези размери." };
         }
         var h = Math.sqrt(b * b - m * m), digits = Math.max(0, Math.min(7, request.decimals));
-        var hText = "≈ " + withSeparator(h.toFixed(digits), separator);
+        var hText = "≈ " + h.toFixed(digits);
         return { status: "done", solved: true, noFigureReason: "",
-                 text: given + "\nТърси се: h, P, S\nОтговор: h " + hText,
+                 text: given + "\nТърси се: h, P, S\nОтговор: h " + withSeparator(hText, separator),
                  figures: [figure([[a, String(a)], [b, String(b)], [c, String(c)], [h, hText]], "",
                                   fontPx, separator)] };
     }

@@ -129,6 +129,7 @@ async function start() {
     }
     page.solve.disabled = false;
     document.documentElement.dataset.engine = "ready";
+    performance.mark("trapezoid-ready");
 }
 
 start();
