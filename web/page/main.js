@@ -17,6 +17,7 @@ const page = {
     copy: document.getElementById("copy"),
     print: document.getElementById("print"),
     status: document.getElementById("status"),
+    announcer: document.getElementById("announcer"),
     view: new SolutionView(document, document.getElementById("figures"),
                            document.getElementById("solution-text")),
 };
@@ -62,6 +63,14 @@ function solve(texts) {
     page.copy.disabled = false;
     page.print.disabled = false;
     page.status.textContent = "";
+    page.announcer.textContent = answerLine(answer);
+}
+
+// What a screen reader says after a solve: the answer, or why there is none.
+function answerLine(answer) {
+    const lines = answer.text.split("\n");
+    const found = lines.find((line) => line.startsWith("Отговор:"));
+    return found ?? lines.find((line) => line.startsWith("Няма ")) ?? answer.noFigureReason;
 }
 
 function say(text) {
