@@ -5,6 +5,7 @@
 //
 //     node tests/web/check-page.mjs PAGE.html [SCREENSHOT_DIR]
 import { mkdirSync, readFileSync } from "node:fs";
+import { createServer } from "node:http";
 import { createRequire } from "node:module";
 import { resolve } from "node:path";
 import { pathToFileURL } from "node:url";
@@ -219,6 +220,24 @@ try {
         expect(await english.tab.evaluate(() => document.documentElement.lang === "bg"),
                "the page's language is not bg");
     });
+
+    // The same file from a plain static server on this machine's loopback.
+    const server = createServer((request, response) => {
+        response.writeHead(request.url === "/" ? 200 : 404, { "Content-Type": "text/html" });
+        response.end(request.url === "/" ? readFileSync(pagePath) : "");
+    });
+    await new Promise((done) => server.listen(0, "127.0.0.1", done));
+    const served = `http://127.0.0.1:${server.address().port}/`;
+    const fromServer = await openTab(browser, served);
+    await fromServer.tab.goto(served);
+    await check("from a static web server the page solves too, fetching nothing else", async () => {
+        await waitUntilReady(fromServer.tab);
+        await fillGivens(fromServer.tab, { 0: "10", 1: "6", 2: "5" });
+        await fromServer.tab.keyboard.press("Enter");
+        expectIncludes(await shownText(fromServer.tab), "S = 15√11/2 ≈ 24,8746859");
+        expect(fromServer.problems.length === 0, fromServer.problems.join("\n"));
+    });
+    server.close();
 } finally {
     await close();
 }
