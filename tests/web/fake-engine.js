@@ -47,8 +47,8 @@ var createTrapezoidEngine = (function () {
         var A = [margin, height - margin], B = [margin + a * scale, height - margin];
         var C = [margin + c * scale, height - margin - h * scale], D = [margin, C[1]];
         var H = [C[0], A[1]];
-        function line(p, q, dashed) {
-            return { x1: p[0], y1: p[1], x2: q[0], y2: q[1], dashed: !!dashed };
+        function line(p, q, kind) {
+            return { x1: p[0], y1: p[1], x2: q[0], y2: q[1], dashed: false, kind: kind };
         }
         function label(symbol, value, x, y) {
             var text = symbol + (value.charAt(0) === "≈" ? " " : " = ") + value.replace(".", separator);
@@ -57,7 +57,8 @@ var createTrapezoidEngine = (function () {
         var ascent = measure("A", fontPx).ascent;
         return {
             heading: heading, width: width, height: height,
-            lines: [line(A, B), line(B, C), line(C, D), line(D, A), line(C, H, true)],
+            lines: [line(A, B, "outline"), line(B, C, "outline"), line(C, D, "outline"),
+                    line(D, A, "outline"), line(C, H, "height")],
             texts: [
                 { text: "A", x: A[0] - 14, y: A[1] + ascent, italic: true },
                 { text: "B", x: B[0] + 4, y: B[1] + ascent, italic: true },

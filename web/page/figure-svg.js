@@ -3,6 +3,8 @@
 // marks in CSS pixels, y downwards. Nothing is placed again here.
 
 const SVG = "http://www.w3.org/2000/svg";
+// What a line is, when the engine says: each kind has its own pen.
+const LINE_KINDS = ["outline", "height", "mark", "leader", "extension"];
 
 function finite(value) {
     const number = Number(value);
@@ -23,8 +25,10 @@ function drawLine(document, line) {
         return null;
     }
     const node = element(document, "line", { x1, y1, x2, y2 });
-    if (line.dashed === true) {
-        node.setAttribute("class", "dashed");
+    const classes = [LINE_KINDS.includes(line.kind) ? line.kind : "",
+                     line.dashed === true ? "dashed" : ""].filter(Boolean);
+    if (classes.length > 0) {
+        node.setAttribute("class", classes.join(" "));
     }
     return node;
 }
