@@ -5,8 +5,8 @@
 
 #include <algorithm>
 
-#include "branch_table.hpp"
 #include "givens.hpp"
+#include "trapezoid/shared/branch_table.hpp"
 
 namespace trapezoid {
 namespace detail {
@@ -15,7 +15,7 @@ std::optional<DescribedRun> RunDescribed(int kind, const std::array<bool, kQuant
                                          const std::array<std::string, kQuantityCount>& texts,
                                          StepRecorder& recorder) {
     const NumberSettings& settings = recorder.writer().settings();
-    std::optional<Six<double>> read;
+    std::optional<SixQuantities<double>> read;
     try {
         read = ReadBoxes(given, texts, settings);
     } catch (const ArithmeticError&) {
@@ -32,15 +32,16 @@ std::optional<DescribedRun> RunDescribed(int kind, const std::array<bool, kQuant
             exact = exact::Surd::FromDecimal(
                 ReadQuantityText(texts[static_cast<std::size_t>(index)], settings).decimal);
         }
-        return Recorded::Given(recorder, kQuantitySymbols[static_cast<std::size_t>(index)],
-                               DualValue(value, std::move(exact)));
+        return RecordingValue::Given(recorder, kQuantitySymbols[static_cast<std::size_t>(index)],
+                                     ValueWithExact(value, std::move(exact)));
     };
     using namespace QuantityIndex;
-    const Six<Recorded> readings{reading(A, read->a), reading(B, read->b), reading(C, read->c),
-                                 reading(H, read->h), reading(P, read->P), reading(S, read->S)};
+    const SixQuantities<RecordingValue> readings{reading(A, read->a), reading(B, read->b),
+                                                 reading(C, read->c), reading(H, read->h),
+                                                 reading(P, read->P), reading(S, read->S)};
     DescribedRun run;
     try {
-        run.result = BranchOf<Recorded>(kind)(readings);
+        run.result = BranchOf<RecordingValue>(kind)(readings);
         run.failure = FindNotATrapezoid(*run.result);
         if (run.failure) {
             if (const auto step = FailedValue(*run.result, *run.failure).step()) {

@@ -5,14 +5,14 @@
 
 #include <optional>
 
-#include "branch.hpp"
-#include "recorded.hpp"
+#include "trapezoid/shared/branch.hpp"
+#include "trapezoid/shared/recording_value.hpp"
 
 namespace trapezoid::detail {
 
 struct DescribedRun {
     // The branch's values, when it ran to its end without a fault.
-    std::optional<BranchResult<Recorded>> result;
+    std::optional<BranchResult<RecordingValue>> result;
     // What makes the result no trapezoid, if anything.
     std::optional<NotATrapezoid> failure;
 };

@@ -2,9 +2,9 @@
 // The solve command: check the ticked givens, run the kind's branch, check
 // that its results describe a right trapezoid, and write all six quantities
 // (and the report of kind "P,b,c").
-#include "branch_table.hpp"
 #include "givens.hpp"
-#include "report.hpp"
+#include "trapezoid/shared/branch_table.hpp"
+#include "trapezoid/shared/report.hpp"
 
 namespace trapezoid {
 
@@ -14,7 +14,8 @@ SolveOutcome Solve(int kind, const std::array<bool, kQuantityCount>& given,
     using detail::Checked;
     SolveOutcome outcome;
     try {
-        const std::optional<detail::Six<double>> read = detail::ReadBoxes(given, texts, settings);
+        const std::optional<detail::SixQuantities<double>> read =
+            detail::ReadBoxes(given, texts, settings);
         if (!read) {
             outcome.status = SolveOutcome::Status::Rejected;
             return outcome;
@@ -25,7 +26,8 @@ SolveOutcome Solve(int kind, const std::array<bool, kQuantityCount>& given,
         }
         outcome.read = {read->a, read->b, read->c, read->h, read->P, read->S};
 
-        const detail::Six<Checked> readings{read->a, read->b, read->c, read->h, read->P, read->S};
+        const detail::SixQuantities<Checked> readings{read->a, read->b, read->c,
+                                                      read->h, read->P, read->S};
         const detail::BranchResult<Checked> result = detail::BranchOf<Checked>(kind)(readings);
         if (const auto failure = detail::FindNotATrapezoid(result)) {
             outcome.status = SolveOutcome::Status::NotATrapezoid;
