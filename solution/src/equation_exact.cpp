@@ -111,6 +111,11 @@ std::optional<EquationRoots> SolveExactEquation(ElementSet known, const Values<D
         result.unknown = equation.unknown;
         result.start = known;
         result.start.Add(equation.unknown);
+        result.too_large = !std::isfinite(q[0].value()) || !std::isfinite(q[1].value()) ||
+                           !std::isfinite(q[2].value());
+        if (result.too_large) {
+            return result;
+        }
         result.step =
             std::string(q[0].value() == 0.0 ? "линейно уравнение за " : "квадратно уравнение за ") +
             std::string(x) + ": " + std::string(equation.relation) + " ⇒ " +

@@ -19,6 +19,7 @@ struct EquationRoots {
     // and the unknown.
     ElementSet start;
     bool numeric = false;
+    bool too_large = false;  // a coefficient is beyond the range of a double
 };
 
 // The linear or quadratic equation whose inputs are all known, if any.

@@ -49,7 +49,9 @@ std::string GivenText(const ElementGiven& given, const NumberSettings& settings)
     if (!std::isfinite(given.value)) {
         return given.decimal;
     }
-    if (given.decimal.find_first_of("eE") != std::string::npos) {
+    constexpr double kPlainLimit = 1e15;  // from here on the writer takes an exponent
+    if (given.decimal.find_first_of("eE") != std::string::npos ||
+        std::abs(given.value) >= kPlainLimit) {
         return WithExponent(given.decimal, settings);
     }
     return detail::ValueWriter(settings, 7).Given(elements::GivenValue(given));

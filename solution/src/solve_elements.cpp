@@ -108,6 +108,10 @@ void FindFrom(ElementSolution& solution, ElementSet known, const Values<Dual>& v
         reason = {std::move(steps), "Няма такъв трапец."};
         return;
     }
+    if (equation->too_large) {
+        reason = {std::move(steps), std::string(elements::kTooLarge)};
+        return;
+    }
     if (solution.method != Method::Numeric) {
         solution.method = equation->numeric ? Method::Numeric : Method::Exact;
     }

@@ -125,7 +125,9 @@ std::optional<ExactForm> ValueWriter::Exact(const ValueWithExact& value) const {
     std::string text =
         AsLeadingZeroSetting(exact::Write(*value.exact(), settings_.decimal_separator), settings_);
     const bool plain_number = shape == exact::Shape::Integer || shape == exact::Shape::Decimal;
-    if (exact::CodePoints(text) > kLongestShownForm || (!plain_number && HasLongNumber(text))) {
+    const bool short_enough =
+        plain_number ? std::abs(value.value()) < kPlainLimit : !HasLongNumber(text);
+    if (exact::CodePoints(text) > kLongestShownForm || !short_enough) {
         return std::nullopt;
     }
     return ExactForm{std::move(text), shape};
@@ -160,7 +162,7 @@ std::string ValueWriter::Given(const ValueWithExact& value) const {
     if (value.exact() && value.exact()->IsInteger()) {
         const exact::Rational& integer = value.exact()->RationalPart();
         const std::string digits = exact::Integer(abs(numerator(integer))).str();
-        if (digits.size() <= kLongestShownForm) {
+        if (std::abs(value.value()) < kPlainLimit) {
             return integer.sign() < 0 ? std::string(kMinus) + digits : digits;
         }
     } else if (value.exact() && value.exact()->IsRational()) {

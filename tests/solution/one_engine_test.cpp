@@ -65,6 +65,12 @@ TEST(OneEngine, KeepsEveryRuleOfTheText) {
          {"Дадено: a = 1e300; ∠B = 90°; b = 1e−12", "Числата са твърде големи"},
          "Отговор"},
         {{"m=1e154", "b=1e-300", "h=1e154"}, true, {"Числата са твърде големи"}, "зависими"},
+        {{"m=5.87e+200", "AC=7.11e-65", "BD=1.03e+04"}, true, {"Числата са твърде големи"}, "⇒"},
+        {{"P=5.48e-62", "c=1.23e+250", "h=0.00802"},
+         true,
+         {"трябва P > c + h + √(c² + h²).\n"},
+         ""},
+        {{"a=3.38e+21", "c=1", "h=1"}, true, {"m = a − c = 3,38E+21 − 1 ≈ 3,38E+21"}, ""},
     };
     for (const RuleRow& row : rows) {
         const std::string text = Solved(row.givens, Comma(row.leading_zero));
