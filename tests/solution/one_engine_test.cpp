@@ -86,5 +86,35 @@ TEST(OneEngine, KeepsEveryRuleOfTheText) {
     }
 }
 
+// Three quantities of a kind that give no trapezoid: the same failure by the
+// kind (the window's boxes) and by the elements (the panel).
+TEST(OneEngine, AKindWithoutATrapezoidFailsAlikeByBothRoutes) {
+    const std::pair<Kind, std::array<const char*, kQuantityCount>> rows[] = {
+        {Kind::ABC, {"10", "6", "50", "", "", ""}},
+        {Kind::ABH, {"4", "3", "", "5", "", ""}},
+        {Kind::PAC, {"6", "", "3", "", "10", ""}},
+        {Kind::PAB, {"1e300", "1e300", "", "", "1e300", ""}},
+    };
+    for (const auto& [kind, boxes] : rows) {
+        std::array<bool, kQuantityCount> marks{};
+        std::array<std::string, kQuantityCount> texts;
+        std::vector<ElementGiven> givens;
+        for (int i = 0; i < kQuantityCount; ++i) {
+            const auto index = static_cast<std::size_t>(i);
+            texts[index] = boxes[index];
+            marks[index] = IsGiven(KindIndex(kind), i);
+            if (marks[index]) {
+                const std::string argument =
+                    std::string(kQuantitySymbols[index]) + "=" + boxes[index];
+                givens.push_back(*ReadElementArgument(argument, Comma()).given);
+            }
+        }
+        const WorkedSolution by_kind = BuildWorkedSolution(KindIndex(kind), marks, texts, Comma());
+        EXPECT_FALSE(by_kind.solved) << by_kind.text;
+        EXPECT_EQ(by_kind.text,
+                  ElementWorkedSolution(SolveElements(givens, Comma()), Comma()).text);
+    }
+}
+
 }  // namespace
 }  // namespace trapezoid
