@@ -6,7 +6,7 @@
 #include "exact/surd.hpp"
 
 #include "trapezoid/shared/branch_table.hpp"
-#include "trapezoid/shared/recording_value.hpp"
+#include "trapezoid/shared/recorded_branch.hpp"
 #include "trapezoid/shared/report.hpp"
 #include "trapezoid/solve_message.hpp"
 #include "writing.hpp"
@@ -115,8 +115,7 @@ struct RecordedKind {
     std::vector<ExactQuantities> trapezoids;
 };
 
-// The branch run on values that record its steps; the step where it faults
-// or comes out not above 0 is marked.
+// The branch run on values that record its steps.
 RecordedKind RecordKind(int kind, const Values<Dual>& values, ElementSet typed,
                         const detail::ValueWriter& writer) {
     detail::StepRecorder recorder(writer);
@@ -129,25 +128,17 @@ RecordedKind RecordKind(int kind, const Values<Dual>& values, ElementSet typed,
     const detail::SixQuantities<detail::RecordingValue> readings{put_in(0), put_in(1), put_in(2),
                                                                  put_in(3), put_in(4), put_in(5)};
     std::vector<ExactQuantities> trapezoids;
-    try {
-        const auto result = detail::BranchOf<detail::RecordingValue>(kind)(readings);
-        if (const auto failure = detail::FindNotATrapezoid(result)) {
-            if (const auto step = detail::FailedValue(result, *failure).step()) {
-                recorder.MarkFailed(*step);
-            }
-        } else {
-            trapezoids.push_back(DualsOf(result.values));
-            const auto& second = result.second;
-            if (second && detail::SecondSolutionExists(*second)) {
-                ExactQuantities other = trapezoids.front();
-                other[0] = second->a.dual();
-                other[3] = second->h.dual();
-                other[5] = second->S.dual();
-                trapezoids.push_back(other);
-            }
+    const auto result = detail::RunRecorded(kind, readings, recorder);
+    if (result && !detail::FindNotATrapezoid(*result)) {
+        trapezoids.push_back(DualsOf(result->values));
+        const auto& second = result->second;
+        if (second && detail::SecondSolutionExists(*second)) {
+            ExactQuantities other = trapezoids.front();
+            other[0] = second->a.dual();
+            other[3] = second->h.dual();
+            other[5] = second->S.dual();
+            trapezoids.push_back(other);
         }
-    } catch (const ArithmeticError&) {
-        // The step that faulted is marked.
     }
     return {recorder.Take(), std::move(trapezoids)};
 }
