@@ -6,6 +6,7 @@
 #include "exact/surd.hpp"
 
 #include "trapezoid/shared/branch_table.hpp"
+#include "trapezoid/shared/checked_run.hpp"
 #include "trapezoid/shared/recorded_branch.hpp"
 #include "trapezoid/shared/report.hpp"
 #include "trapezoid/solve_message.hpp"
@@ -146,37 +147,22 @@ RecordedKind RecordKind(int kind, const Values<Dual>& values, ElementSet typed,
 }  // namespace
 
 KindRun RunKind(int kind, const Values<Dual>& exact_values, const detail::ValueWriter& writer) {
-    using detail::Checked;
-    const Values<double> values = Doubles(exact_values);
-    const NumberSettings& settings = writer.settings();
+    const detail::CheckedRun checked =
+        detail::RunChecked(kind, SixOf<double>(Doubles(exact_values)));
     KindRun run;
-    SolveOutcome outcome;
-    outcome.read = {values[0], values[1], values[2], values[3], values[4], values[5]};
-    try {
-        const detail::BranchResult<Checked> result =
-            detail::BranchOf<Checked>(kind)(SixOf<Checked>(values));
-        if (const auto failure = detail::FindNotATrapezoid(result)) {
-            outcome.status = SolveOutcome::Status::NotATrapezoid;
-            outcome.not_positive = failure->quantity;
-            outcome.not_positive_value = detail::FailedValue(result, *failure).value();
-            outcome.sign_dropped = failure->sign_dropped;
-        } else {
-            run.trapezoids.push_back(QuantitiesOf(result.values));
-            if (result.second && detail::SecondSolutionExists(*result.second)) {
-                const auto& second = *result.second;
-                detail::SixQuantities<Checked> other = result.values;
-                other.a = second.a;
-                other.h = second.h;
-                other.S = second.S;
-                run.trapezoids.push_back(QuantitiesOf(other));
-            }
-            return run;
+    if (const auto& result = checked.result) {
+        run.trapezoids.push_back(QuantitiesOf(result->values));
+        if (result->second && detail::SecondSolutionExists(*result->second)) {
+            const auto& second = *result->second;
+            detail::SixQuantities<detail::Checked> other = result->values;
+            other.a = second.a;
+            other.h = second.h;
+            other.S = second.S;
+            run.trapezoids.push_back(QuantitiesOf(other));
         }
-    } catch (const ArithmeticError& error) {
-        outcome.status = SolveOutcome::Status::Fault;
-        outcome.fault = error.fault();
+        return run;
     }
-    run.explanation = SolveExplanation(outcome, kind, settings);
+    run.explanation = SolveExplanation(checked.outcome, kind, writer.settings());
     const SolveSteps steps = RecordKind(kind, exact_values, {}, writer).steps;
     if (steps.failed) {
         run.failed_step = steps.steps[*steps.failed].text;
