@@ -2,7 +2,8 @@
 // A right trapezoid from any two or three of its elements, worked out as a
 // pupil would: derive step by step until three quantities form one of the
 // fifteen kinds, whose branch then computes the rest; where no derivation
-// reaches a kind, solve an equation.
+// reaches a kind, solve an equation. Every worked solution comes from here:
+// a kind's three quantities are the case with no derivation.
 #pragma once
 
 #include <array>
