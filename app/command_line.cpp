@@ -184,11 +184,13 @@ std::string ReadElement(std::string_view argument, const trapezoid::NumberSettin
                    : "елементът " + std::string(name) + " е даден два пъти";
     }
     const bool is_angle = element->element == trapezoid::Element::Angle;
-    if (!is_angle && !IsNumberAboveZero(value, settings)) {
+    const trapezoid::ElementReading reading = trapezoid::ReadElement(*element, value, settings);
+    // m = 0 is a rectangle, as B=90 is.
+    const bool rectangle = element->element == trapezoid::Element::M && reading.given;
+    if (!is_angle && !rectangle && !IsNumberAboveZero(value, settings)) {
         return "стойността " + Quoted(value) + " на " + std::string(name) +
                " не е число, по-голямо от 0";
     }
-    const trapezoid::ElementReading reading = trapezoid::ReadElement(*element, value, settings);
     if (is_angle && !reading.given) {
         return WithoutFullStop(reading.error);
     }

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "fixed_text.hpp"
+#include "trapezoid/shared/fixed_text.hpp"
 
 namespace figure {
 namespace {

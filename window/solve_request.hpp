@@ -6,6 +6,7 @@
 #include <array>
 #include <string>
 
+#include "trapezoid/element_solution.hpp"
 #include "trapezoid/solver.hpp"
 #include "trapezoid/worked_solution.hpp"
 

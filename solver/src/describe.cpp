@@ -1,68 +1,77 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The steps of a solve: the kind's branch run again with values that record
 // their formulas, so that the steps are the formulas the solve evaluates.
-#include "describe.hpp"
+#include "trapezoid/shared/recorded_branch.hpp"
 
 #include <algorithm>
 
-#include "branch_table.hpp"
 #include "givens.hpp"
+#include "trapezoid/shared/branch_table.hpp"
 
 namespace trapezoid {
 namespace detail {
 
-std::optional<DescribedRun> RunDescribed(int kind, const std::array<bool, kQuantityCount>& given,
-                                         const std::array<std::string, kQuantityCount>& texts,
-                                         StepRecorder& recorder) {
+std::optional<BranchResult<RecordingValue>> RunRecorded(
+    int kind, const SixQuantities<RecordingValue>& readings, StepRecorder& recorder) {
+    try {
+        BranchResult<RecordingValue> result = BranchOf<RecordingValue>(kind)(readings);
+        if (const auto failure = FindNotATrapezoid(result)) {
+            if (const auto step = FailedValue(result, *failure).step()) {
+                recorder.MarkFailed(*step);
+            }
+        }
+        return result;
+    } catch (const ArithmeticError&) {
+        return std::nullopt;  // the step that faulted is marked
+    }
+}
+
+}  // namespace detail
+
+namespace {
+
+// The branch of `kind` on the boxes' values, each given with the exact value
+// of the decimal its text denotes. No step when the solve reaches no branch:
+// the givens are rejected, a box is beyond the range of a double, or there
+// is no kind.
+void RecordSolve(int kind, const std::array<bool, kQuantityCount>& given,
+                 const std::array<std::string, kQuantityCount>& texts,
+                 detail::StepRecorder& recorder) {
+    using namespace detail;
     const NumberSettings& settings = recorder.writer().settings();
-    std::optional<Six<double>> read;
+    std::optional<SixQuantities<double>> read;
     try {
         read = ReadBoxes(given, texts, settings);
     } catch (const ArithmeticError&) {
-        return std::nullopt;  // a box beyond the range of a double: no step is reached
+        return;
     }
     if (!read || !IsKind(kind)) {
-        return std::nullopt;
+        return;
     }
-    // A given's exact value is the decimal its text denotes; the other boxes
-    // play no part.
     const auto reading = [&](int index, double value) {
         std::optional<exact::Surd> exact;
         if (IsGiven(kind, index)) {
             exact = exact::Surd::FromDecimal(
                 ReadQuantityText(texts[static_cast<std::size_t>(index)], settings).decimal);
         }
-        return Recorded::Given(recorder, kQuantitySymbols[static_cast<std::size_t>(index)],
-                               DualValue(value, std::move(exact)));
+        return RecordingValue::Given(recorder, kQuantitySymbols[static_cast<std::size_t>(index)],
+                                     ValueWithExact(value, std::move(exact)));
     };
     using namespace QuantityIndex;
-    const Six<Recorded> readings{reading(A, read->a), reading(B, read->b), reading(C, read->c),
-                                 reading(H, read->h), reading(P, read->P), reading(S, read->S)};
-    DescribedRun run;
-    try {
-        run.result = BranchOf<Recorded>(kind)(readings);
-        run.failure = FindNotATrapezoid(*run.result);
-        if (run.failure) {
-            if (const auto step = FailedValue(*run.result, *run.failure).step()) {
-                recorder.MarkFailed(*step);
-            }
-        }
-    } catch (const ArithmeticError&) {
-        // The step that faulted is marked; a fault outside the steps (the
-        // second trapezoid of P,b,c) marks none.
-        run.result.reset();
-    }
-    return run;
+    RunRecorded(kind,
+                {reading(A, read->a), reading(B, read->b), reading(C, read->c), reading(H, read->h),
+                 reading(P, read->P), reading(S, read->S)},
+                recorder);
 }
 
-}  // namespace detail
+}  // namespace
 
 SolveSteps DescribeSolve(int kind, const std::array<bool, kQuantityCount>& given,
                          const std::array<std::string, kQuantityCount>& texts,
                          const NumberSettings& settings) {
     const detail::ValueWriter writer(settings, 7);
     detail::StepRecorder recorder(writer);
-    detail::RunDescribed(kind, given, texts, recorder);
+    RecordSolve(kind, given, texts, recorder);
     return recorder.Take();
 }
 

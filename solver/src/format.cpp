@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "fixed_text.hpp"
+#include "trapezoid/shared/fixed_text.hpp"
 #include "grouping.hpp"
 #include "trapezoid/solver.hpp"
 

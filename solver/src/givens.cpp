@@ -3,9 +3,9 @@
 
 namespace trapezoid::detail {
 
-std::optional<Six<double>> ReadBoxes(const std::array<bool, kQuantityCount>& given,
-                                     const std::array<std::string, kQuantityCount>& texts,
-                                     const NumberSettings& settings) {
+std::optional<SixQuantities<double>> ReadBoxes(const std::array<bool, kQuantityCount>& given,
+                                               const std::array<std::string, kQuantityCount>& texts,
+                                               const NumberSettings& settings) {
     // Every box is read, ticked or not; only the ticked ones must be > 0.
     std::array<double, kQuantityCount> values{};
     bool givens_valid = true;
@@ -18,7 +18,7 @@ std::optional<Six<double>> ReadBoxes(const std::array<bool, kQuantityCount>& giv
     if (!givens_valid) {
         return std::nullopt;
     }
-    return Six<double>{values[0], values[1], values[2], values[3], values[4], values[5]};
+    return SixQuantities<double>{values[0], values[1], values[2], values[3], values[4], values[5]};
 }
 
 }  // namespace trapezoid::detail

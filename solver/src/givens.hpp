@@ -6,15 +6,15 @@
 #include <optional>
 #include <string>
 
-#include "branch.hpp"
+#include "trapezoid/shared/branch.hpp"
 
 namespace trapezoid::detail {
 
 // Reads all six boxes, ticked or not; nothing when a ticked one is not a
 // number greater than 0. Throws ArithmeticError(Overflow) for a number
 // beyond the range of a double.
-std::optional<Six<double>> ReadBoxes(const std::array<bool, kQuantityCount>& given,
-                                     const std::array<std::string, kQuantityCount>& texts,
-                                     const NumberSettings& settings);
+std::optional<SixQuantities<double>> ReadBoxes(const std::array<bool, kQuantityCount>& given,
+                                               const std::array<std::string, kQuantityCount>& texts,
+                                               const NumberSettings& settings);
 
 }  // namespace trapezoid::detail

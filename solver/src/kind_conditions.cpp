@@ -18,6 +18,11 @@ class Writer {
         return FormatReportNumber(value, given_.settings);
     }
 
+    // " = 12,5" after a formula; nothing when the value is beyond a double.
+    std::string Equals(double value) const {
+        return std::isfinite(value) ? " = " + (*this)(value) : "";
+    }
+
     // Two givens with their values: "основа a = 6 и бедро b = 5".
     std::string Two(const char* first, double x, const char* second, double y) const {
         return std::string(first) + " = " + (*this)(x) + " и " + second + " = " + (*this)(y);
@@ -50,26 +55,26 @@ std::string PerimeterOutOfReach(const std::string& others, const char* differenc
 std::string PerimeterTooSmall(const std::string& others, const char* limit, double value,
                               const GivenValues& g, const Writer& n) {
     return "Периметърът P = " + n(g.P) + " е твърде малък за " + others + ": трябва P " + limit +
-           " = " + n(value) + ".";
+           n.Equals(value) + ".";
 }
 
 std::string PerimeterTooLarge(const std::string& others, const char* limit, double value,
                               const GivenValues& g, const Writer& n) {
     return "Периметърът P = " + n(g.P) + " е твърде голям за " + others + ": трябва P " + limit +
-           " = " + n(value) + ".";
+           n.Equals(value) + ".";
 }
 
 std::string AreaTooSmall(const std::string& others, const char* limit, double value,
                          const GivenValues& g, const Writer& n) {
     return "Лицето S = " + n(g.S) + " е твърде малко за " + others + ": трябва S > " + limit +
-           " = " + n(value) + ".";
+           n.Equals(value) + ".";
 }
 
 // The perimeter equals the sum that a divisor subtracts from it.
 std::string PerimeterEqualTo(const char* sum, double sum_value, const char* limit,
                              double limit_value, const GivenValues& g, const Writer& n) {
-    return "периметърът P = " + n(g.P) + " е равен на " + sum + " = " + n(sum_value) +
-           ", а трябва да е по-голям от " + limit + " = " + n(limit_value) + ".";
+    return "периметърът P = " + n(g.P) + " е равен на " + sum + n.Equals(sum_value) +
+           ", а трябва да е по-голям от " + limit + n.Equals(limit_value) + ".";
 }
 
 }  // namespace

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "report.hpp"
+#include "trapezoid/shared/report.hpp"
 
 namespace trapezoid::detail {
 
-std::string PerimeterLegShortBaseReport(const Six<Checked>& first,
+std::string PerimeterLegShortBaseReport(const SixQuantities<Checked>& first,
                                         const SecondSolution<Checked>& second,
                                         const NumberSettings& settings) {
     const bool second_exists = SecondSolutionExists(second);

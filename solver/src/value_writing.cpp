@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "value_writing.hpp"
+#include "trapezoid/shared/value_writing.hpp"
 
 #include <cmath>
 
-#include "fixed_text.hpp"
+#include "trapezoid/shared/fixed_text.hpp"
 
 namespace trapezoid::detail {
 namespace {
@@ -60,6 +60,36 @@ std::string ReportForm(double value, const NumberSettings& settings) {
     return StartsWith(text, "-") ? std::string(kMinus) + text.substr(1) : text;
 }
 
+// Most digits of a whole number in a fraction or a root that a pupil can use:
+// "15√11/2" and "(10 − √14)/2" are shown, "961489/136700" is not.
+constexpr std::size_t kLongestWholeNumber = 4;
+
+bool HasLongNumber(std::string_view text) {
+    std::size_t run = 0;
+    for (const char ch : text) {
+        run = ch >= '0' && ch <= '9' ? run + 1 : 0;
+        if (run > kLongestWholeNumber) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// "0,7" becomes ",7" where the settings write no leading zero.
+std::string AsLeadingZeroSetting(std::string text, const NumberSettings& settings) {
+    if (settings.leading_zero) {
+        return text;
+    }
+    const std::string zero_point = "0" + settings.decimal_separator;
+    for (std::size_t at = text.find(zero_point); at != std::string::npos;
+         at = text.find(zero_point, at + 1)) {
+        if (at == 0 || text[at - 1] < '0' || text[at - 1] > '9') {
+            text.erase(at, 1);
+        }
+    }
+    return text;
+}
+
 Substitution Parenthesized(const std::string& text) {
     return {"(" + text + ")", false};
 }
@@ -87,18 +117,23 @@ std::string ValueWriter::Decimal(double value, int decimals) const {
     return negative ? std::string(kMinus) + text : text;
 }
 
-std::optional<ExactForm> ValueWriter::Exact(const DualValue& value) const {
+std::optional<ExactForm> ValueWriter::Exact(const ValueWithExact& value) const {
     if (!value.exact()) {
         return std::nullopt;
     }
-    std::string text = exact::Write(*value.exact(), settings_.decimal_separator);
-    if (exact::CodePoints(text) > kLongestShownForm) {
+    const exact::Shape shape = exact::ShapeOf(*value.exact());
+    std::string text =
+        AsLeadingZeroSetting(exact::Write(*value.exact(), settings_.decimal_separator), settings_);
+    const bool plain_number = shape == exact::Shape::Integer || shape == exact::Shape::Decimal;
+    const bool short_enough =
+        plain_number ? std::abs(value.value()) < kPlainLimit : !HasLongNumber(text);
+    if (exact::CodePoints(text) > kLongestShownForm || !short_enough) {
         return std::nullopt;
     }
-    return ExactForm{std::move(text), exact::ShapeOf(*value.exact())};
+    return ExactForm{std::move(text), shape};
 }
 
-std::string ValueWriter::Ending(const DualValue& value,
+std::string ValueWriter::Ending(const ValueWithExact& value,
                                 const std::optional<ExactForm>& form) const {
     const std::string approximate = "≈ " + Decimal(value.value(), approximate_decimals_);
     if (!form) {
@@ -113,7 +148,7 @@ std::string ValueWriter::Ending(const DualValue& value,
     }
 }
 
-std::string ValueWriter::EndingAfter(const std::string& numbers, const DualValue& value,
+std::string ValueWriter::EndingAfter(const std::string& numbers, const ValueWithExact& value,
                                      const std::optional<ExactForm>& form) const {
     std::string ending = Ending(value, form);
     const std::string repeated = "= " + numbers + " ";
@@ -123,23 +158,23 @@ std::string ValueWriter::EndingAfter(const std::string& numbers, const DualValue
     return ending;
 }
 
-std::string ValueWriter::Given(const DualValue& value) const {
+std::string ValueWriter::Given(const ValueWithExact& value) const {
     if (value.exact() && value.exact()->IsInteger()) {
         const exact::Rational& integer = value.exact()->RationalPart();
         const std::string digits = exact::Integer(abs(numerator(integer))).str();
-        if (digits.size() <= kLongestShownForm) {
+        if (std::abs(value.value()) < kPlainLimit) {
             return integer.sign() < 0 ? std::string(kMinus) + digits : digits;
         }
     } else if (value.exact() && value.exact()->IsRational()) {
         if (auto decimals =
                 AllDecimals(value.exact()->RationalPart(), settings_.decimal_separator)) {
-            return *decimals;
+            return AsLeadingZeroSetting(*decimals, settings_);
         }
     }
     return ReportForm(value.value(), settings_);  // too many digits to show
 }
 
-Substitution SubstitutionOf(const ValueWriter& writer, const DualValue& value,
+Substitution SubstitutionOf(const ValueWriter& writer, const ValueWithExact& value,
                             const std::optional<ExactForm>& form) {
     if (!form) {
         std::string decimal = writer.Decimal(value.value());
@@ -168,7 +203,7 @@ Substitution SubstitutionOf(const ValueWriter& writer, const DualValue& value,
     return StartsWith(text, "(") ? Substitution{text, true} : Parenthesized(text);
 }
 
-Substitution GivenSubstitution(const ValueWriter& writer, const DualValue& value) {
+Substitution GivenSubstitution(const ValueWriter& writer, const ValueWithExact& value) {
     const std::string text = writer.Given(value);
     return StartsWith(text, kMinus) ? Parenthesized(text) : Substitution{text};
 }

@@ -14,6 +14,10 @@ set(cases
     "0|/ 2 = 40|--solve a=12 c=8 B=45"
     "0|∠ABC = 45°|--solve ∠C=135 a=12 c=8"
     "0|дават S = 84|--solve MN=14 h=6"
+    # A rectangle either way, a shorter AB, and numbers beyond a double.
+    "0|m = HB = 0: трапецът е правоъгълник|--solve m=0 h=4 a=6"
+    "0|AB е по-малката основа|--solve a=3 c=5 h=1"
+    "1|твърде големи|--solve a=1e300 B=90 b=1e-12"
     "1|зависими: MN = \\(a \\+ c\\)/2|--solve a=12 c=8 MN=10"
     "1|си противоречат|--solve a=12 c=8 MN=11"
     "2|0° < ∠B ≤ 90°|--solve a=12 c=8 B=100"

@@ -2,10 +2,12 @@
 // The solve command on arbitrary kinds, ticks, texts and settings: the
 // outcome agrees with the givens' check, a solved outcome writes six clean
 // texts whose givens read back and no negative value, a failed one carries
-// nothing, and the steps describe the same solve.
+// nothing, the steps describe the same solve, and its worked solution
+// writes no nan or inf.
 #include <cstdint>
 
 #include "fuzz_support.hpp"
+#include "trapezoid/element_solution.hpp"
 #include "trapezoid/steps.hpp"
 
 namespace {
@@ -112,6 +114,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         RequireEmpty(outcome);
         return 0;
     }
+    fuzz::Require(
+        !fuzz::HasNonNumberWord(trapezoid::BuildWorkedSolution(kind, given, texts, settings).text),
+        "the worked solution of a solve writes nan or inf");
     for (const std::string& text : outcome.texts) {
         fuzz::Require(!text.empty() && !fuzz::HasNonNumberWord(text),
                       "a solved text is empty or holds nan or inf");

@@ -35,11 +35,4 @@ struct SolutionOptions {
     int approximate_decimals = 7;  // decimals after "≈", 0 to 7
 };
 
-// The worked solution of the solve that Solve(kind, given, texts, settings)
-// does, built only when something asks for it.
-WorkedSolution BuildWorkedSolution(int kind, const std::array<bool, kQuantityCount>& given,
-                                   const std::array<std::string, kQuantityCount>& texts,
-                                   const NumberSettings& settings,
-                                   const SolutionOptions& options = {});
-
 }  // namespace trapezoid
