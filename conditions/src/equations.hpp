@@ -17,7 +17,8 @@ struct Equation {
     exact::Surd value;
     double value_double = 0.0;
     int degree = 0;
-    int given = -1;  // the index of its given; -1 for a probe
+    int given = -1;     // the index of its given; -1 for a probe
+    bool exact = true;  // false when the value is known as a double only
 };
 
 // The equations of the givens: one each, and a + c = b + h once for r.
@@ -32,7 +33,8 @@ Equation Probe(std::string points, double value, bool times_a);
 
 template <class Real>
 Real Residual(const Equation& equation, const Real& a, const Real& c, const Real& h) {
-    Real sum = -FromSurd<Real>(equation.value, equation.value_double);
+    Real sum = equation.exact ? -FromSurd<Real>(equation.value, equation.value_double)
+                              : Real(-equation.value_double);
     for (const Term& term : equation.terms) {
         sum += FromSurd<Real>(term.coefficient, term.coefficient_value) *
                Evaluate<Real>(term.quantity, a, c, h);
@@ -85,5 +87,11 @@ std::vector<std::array<double, 2>> SolveShape(const Equation& first, const Equat
 // a function gives NaN where it is not defined.
 std::vector<std::array<double, 2>> FindShapeRoots(
     const std::function<std::array<double, 2>(double x, double y)>& functions);
+
+// Whether the equation holds for exact a, c and h, decided in exact
+// arithmetic; nothing where that needs a second root or an angle whose
+// tangent is not exact.
+std::optional<bool> HoldsExactly(const Equation& equation, const exact::Surd& a,
+                                 const exact::Surd& c, const exact::Surd& h);
 
 }  // namespace trapezoid::conditions

@@ -43,6 +43,29 @@ bool Converged(const std::array<const Equation*, 3>& three, const std::array<Wid
     });
 }
 
+void WriteStep(FoundTrapezoid& found, const NumberSettings& settings) {
+    found.step = "a " + LengthEnding(found.a, settings) + ", c " + LengthEnding(found.c, settings) +
+                 ", h " + LengthEnding(found.h, settings);
+}
+
+// Checks exact a, c and h against every equation in exact arithmetic:
+// false when one fails, true when all are decided and hold.
+std::optional<bool> CheckedExactly(const std::vector<const Equation*>& equations,
+                                   const FoundTrapezoid& found) {
+    if (!found.a.exact || !found.c.exact || !found.h.exact) {
+        return std::nullopt;
+    }
+    bool decided = true;
+    for (const Equation* equation : equations) {
+        const auto holds = HoldsExactly(*equation, *found.a.exact, *found.c.exact, *found.h.exact);
+        if (holds && !*holds) {
+            return false;
+        }
+        decided = decided && holds.has_value();
+    }
+    return decided ? std::optional(true) : std::nullopt;
+}
+
 FoundTrapezoid Found(const std::array<const Equation*, 3>& three, const Trapezoid& t,
                      const std::vector<long long>& radicands, const NumberSettings& settings) {
     FoundTrapezoid found;
@@ -58,8 +81,7 @@ FoundTrapezoid Found(const std::array<const Equation*, 3>& three, const Trapezoi
             }
         }
     }
-    found.step = "a " + LengthEnding(found.a, settings) + ", c " + LengthEnding(found.c, settings) +
-                 ", h " + LengthEnding(found.h, settings);
+    WriteStep(found, settings);
     return found;
 }
 
@@ -101,7 +123,17 @@ GivenSolution SolveFixed(const std::vector<Given>& givens,
     solution.steps = ReasonSteps(givens, settings);
     const std::vector<long long> radicands = RadicandsOf(givens);
     for (const Trapezoid& t : candidates) {
-        solution.trapezoids.push_back(Found(three, t, radicands, settings));
+        FoundTrapezoid found = Found(three, t, radicands, settings);
+        const auto checked = CheckedExactly(equations, found);
+        if (checked && !*checked) {
+            // A near form that is not the value: write the decimals.
+            found.a = {t.a, std::nullopt, ""};
+            found.c = {t.c, std::nullopt, ""};
+            found.h = {t.h, std::nullopt, ""};
+            WriteStep(found, settings);
+        }
+        found.checked_exactly = checked.value_or(false);
+        solution.trapezoids.push_back(std::move(found));
         const FoundTrapezoid& last = solution.trapezoids.back();
         solution.numeric = solution.numeric || !last.a.exact || !last.c.exact || !last.h.exact;
     }

@@ -143,9 +143,9 @@ Equation Probe(std::string points, double value, bool times_a) {
         equation.terms.push_back({exact::Surd(0), -value, {Quantity::Kind::Segment, "AB", ""}});
     } else {
         equation.value_double = value;
-        equation.value = exact::Surd(0);
     }
     equation.degree = 1;
+    equation.exact = false;
     return equation;
 }
 
@@ -162,6 +162,7 @@ std::vector<Equation> EquationsOf(const std::vector<Given>& givens) {
         if (given.value) {
             equation.value = given.value->exact.value_or(exact::Surd(0));
             equation.value_double = given.value->value;
+            equation.exact = given.value->exact.has_value();
         }
         equation.degree = DegreeOf(equation);
         equation.given = static_cast<int>(i);

@@ -40,6 +40,7 @@ TEST_P(TextbookExample, FindsTheExactTrapezoidAndGivesTheReason) {
     EXPECT_EQ(found.a.exact_text, example.a);
     EXPECT_EQ(found.c.exact_text, example.c);
     EXPECT_EQ(found.h.exact_text, example.h);
+    EXPECT_TRUE(found.checked_exactly);
     if (!example.reason.empty()) {
         EXPECT_NE(std::find(solution.steps.begin(), solution.steps.end(), example.reason),
                   solution.steps.end())
@@ -152,6 +153,29 @@ INSTANTIATE_TEST_SUITE_P(
                 Status::NoTrapezoid,
                 "Няма правоъгълен трапец"}),
     [](const testing::TestParamInfo<Outcome>& info) { return info.param.name; });
+
+TEST(TextbookExamples, WithoutAnExactFormTheStepGivesDecimals) {
+    NumberSettings comma;
+    comma.decimal_separator = ",";
+    const GivenSolution solution = SolveGivens(Read({"a=10.3", "AO=4.1", "tg∠CAB=0.7"}), comma);
+    ASSERT_EQ(solution.status, Status::Fixed) << solution.message;
+    ASSERT_FALSE(solution.trapezoids.empty());
+    const FoundTrapezoid& found = solution.trapezoids.front();
+    EXPECT_TRUE(solution.numeric);
+    EXPECT_EQ(found.a.exact_text, "10,3");
+    EXPECT_FALSE(found.c.exact);
+    EXPECT_NE(found.step.find("c ≈ "), std::string::npos) << found.step;
+    EXPECT_NE(solution.steps.back().find("tg ∠CAB = h/c"), std::string::npos);
+}
+
+TEST(TextbookExamples, ExactFormsFollowTheLeadingZeroSetting) {
+    NumberSettings bare;
+    bare.decimal_separator = ",";
+    bare.leading_zero = false;
+    const GivenSolution solution = SolveGivens(Read({"a=1", "c=1/2", "h=3/4"}), bare);
+    ASSERT_EQ(solution.status, Status::Fixed) << solution.message;
+    EXPECT_EQ(solution.trapezoids.front().step, "a = 1, c = ,5, h = ,75");
+}
 
 TEST(TextbookExamples, TwoTrapezoidsAreBothFound) {
     // P = 24, b = 8 and c = 3: a = 8 ± √7 with h = 5 ∓ √7.

@@ -24,8 +24,11 @@ struct FoundLength {
 
 struct FoundTrapezoid {
     FoundLength a, c, h;
-    // Its own step: "a = 10, c = 15/2 = 7,5, h = 5√3/2 ≈ 4,330127".
+    // Its own step: "a = 10, c = 7,5, h = 5√3/2 ≈ 4,330127".
     std::string step;
+    // The exact values were checked against every given in exact arithmetic;
+    // otherwise (where that needs a second root) to 35 digits.
+    bool checked_exactly = false;
 };
 
 struct GivenSolution {
