@@ -20,12 +20,18 @@ const std::vector<std::vector<std::string>> kExamples = {
     {"c=3", "h=4", "tgB=4/3"},  {"P=24", "b=8", "c=3"},      {"a=10.3", "AO=4.1", "tg∠CAB=0.7"},
 };
 
+trapezoid::NumberSettings CommaSettings() {
+    trapezoid::NumberSettings settings;
+    settings.decimal_separator = ",";
+    return settings;
+}
+
 GivenSolution ReadAndSolve(const std::vector<std::string>& texts) {
     std::vector<trapezoid::conditions::Given> givens;
     for (const std::string& text : texts) {
         givens.push_back(*trapezoid::conditions::ReadGiven(text).given);
     }
-    return trapezoid::conditions::SolveGivens(givens, trapezoid::NumberSettings{","});
+    return trapezoid::conditions::SolveGivens(givens, CommaSettings());
 }
 
 void BM_SolveConditions(benchmark::State& state) {

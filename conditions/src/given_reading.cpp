@@ -82,6 +82,7 @@ std::optional<Side> ReadSide(std::string_view text) {
             }
             term.coefficient = *coefficient->exact;
             term.coefficient_value = coefficient->value;
+            term.coefficient_text = coefficient->text;
         }
         if (negative) {
             term.coefficient = exact::Negate(term.coefficient);
@@ -136,8 +137,8 @@ GivenReading ReadRatio(std::string_view left, std::string_view right, std::strin
     }
     Given given;
     given.text = std::string(typed);
-    given.terms.push_back({*q->exact, q->value, *first});
-    given.terms.push_back({exact::Negate(*p->exact), -p->value, *second});
+    given.terms.push_back({*q->exact, q->value, *first, q->text});
+    given.terms.push_back({exact::Negate(*p->exact), -p->value, *second, p->text});
     given.ratio = {p->text, q->text};
     return {given, "", false};
 }

@@ -28,6 +28,17 @@ std::string AnglesText(double b) {
     return "∠ABC " + AngleEnding(b) + " и ∠BCD " + AngleEnding(180.0 - b);
 }
 
+constexpr std::string_view kNone = "Няма правоъгълен трапец с тези дадени.";
+
+// "Няма правоъгълен трапец с дадените „a=10“, „c=4“ и „b=3“."
+std::string NoneWith(const std::vector<Given>& givens) {
+    std::string names;
+    for (std::size_t i = 0; i < givens.size(); ++i) {
+        names += (i == 0 ? "" : i + 1 == givens.size() ? " и " : ", ") + Quoted(givens[i].text);
+    }
+    return "Няма правоъгълен трапец с дадените " + names + ".";
+}
+
 GivenSolution Refusal(Status status, std::string message) {
     GivenSolution solution;
     solution.status = status;
@@ -98,7 +109,7 @@ GivenSolution Single(const Given& given, const Equation& equation) {
 GivenSolution Shape(const Equation& first, const Equation& second) {
     const auto shapes = SolveShape(first, second);
     if (shapes.empty()) {
-        return Refusal(Status::NoTrapezoid, "Няма правоъгълен трапец с тези дадени.");
+        return Refusal(Status::NoTrapezoid, std::string(kNone));
     }
     GivenSolution solution;
     solution.status = Status::ShapeOnly;
@@ -136,7 +147,7 @@ GivenSolution TwoGivens(const std::vector<const Equation*>& equations,
                         const NumberSettings& settings) {
     const std::vector<Trapezoid> members = FamilyMembers(equations, 4);
     if (members.empty()) {
-        return Refusal(Status::NoTrapezoid, "Няма правоъгълен трапец с тези дадени.");
+        return Refusal(Status::NoTrapezoid, std::string(kNone));
     }
     GivenSolution solution;
     solution.status = Status::TwoGivens;
@@ -182,7 +193,7 @@ GivenSolution Deficient(const std::vector<Given>& givens,
     const std::vector<Trapezoid> members =
         kept.size() == 3 ? SolveThree({kept[0], kept[1], kept[2]}) : FamilyMembers(kept, 1);
     if (members.empty()) {
-        return Refusal(Status::NoTrapezoid, "Няма правоъгълен трапец с тези дадени.");
+        return Refusal(Status::NoTrapezoid, std::string(kNone));
     }
     const bool agrees = std::any_of(members.begin(), members.end(), [&](const Trapezoid& t) {
         return std::all_of(equations.begin(), equations.end(),
@@ -240,6 +251,12 @@ GivenSolution SolveGivens(const std::vector<Given>& givens, const NumberSettings
     }
     if (!adds_nothing.empty() && solution.status != Status::Fixed) {
         solution.message = adds_nothing + solution.message;
+    }
+    if (solution.status == Status::TwoGivens || solution.status == Status::ShapeOnly) {
+        solution.steps = ReasonSteps(givens, settings);
+    }
+    if (solution.status == Status::NoTrapezoid && solution.message.starts_with(kNone)) {
+        solution.message = NoneWith(givens);
     }
     solution.inscribed = std::any_of(givens.begin(), givens.end(),
                                      [](const Given& given) { return given.inscribed; });

@@ -57,7 +57,9 @@ std::string TermsText(const Given& given, const NumberSettings& settings) {
         text += text.empty() ? (negative ? "−" : "") : (negative ? " − " : " + ");
         const exact::Surd size = negative ? exact::Negate(term.coefficient) : term.coefficient;
         if (size != exact::Surd(1)) {
-            text += ExactText(size, settings) + "·";
+            const std::string& typed = term.coefficient_text;
+            text +=
+                (typed.empty() || typed.starts_with("−") ? ExactText(size, settings) : typed) + "·";
         }
         text += term.quantity.symbol;
     }
@@ -79,8 +81,8 @@ std::string EquationText(const Given& given, const NumberSettings& settings) {
             if (term.coefficient_value > 0.0) {
                 left.terms.push_back(term);
             } else {
-                right.terms.push_back(
-                    {exact::Negate(term.coefficient), -term.coefficient_value, term.quantity});
+                right.terms.push_back({exact::Negate(term.coefficient), -term.coefficient_value,
+                                       term.quantity, term.coefficient_text});
             }
         }
         if (!left.terms.empty() && !right.terms.empty()) {
@@ -90,6 +92,27 @@ std::string EquationText(const Given& given, const NumberSettings& settings) {
     }
     const bool angle = MeasureOf(given.terms.front().quantity) == Measure::Angle;
     return TermsText(given, settings) + " = " + given.value->text + (angle ? "°" : "");
+}
+
+// The sides a function of ∠B or ∠C is the ratio of: "h/m", "−m/b".
+std::string RatioOfSides(const Quantity& q) {
+    const bool at_b = q.points == "ABC" || q.points == "CBA";
+    if (!at_b && q.points != "BCD" && q.points != "DCB") {
+        return "";
+    }
+    const std::string minus = at_b ? "" : "−";
+    switch (q.kind) {
+        case Kind::Tangent:
+            return minus + "h/m";
+        case Kind::Cotangent:
+            return minus + "m/h";
+        case Kind::Sine:
+            return "h/b";
+        case Kind::Cosine:
+            return minus + "m/b";
+        default:
+            return "";
+    }
 }
 
 std::string ReasonOf(const Given& given, const NumberSettings& settings) {
@@ -136,6 +159,10 @@ std::string ReasonOf(const Given& given, const NumberSettings& settings) {
     }
     if (given.terms.size() == 1 && given.value && IsElement(first)) {
         return "";
+    }
+    if (const std::string ratio = RatioOfSides(first);
+        !ratio.empty() && given.value && given.terms.size() == 1) {
+        return first.symbol + " = " + ratio + " = " + given.value->text;
     }
     return EquationText(given, settings);
 }

@@ -50,6 +50,7 @@ struct Term {
     exact::Surd coefficient;
     double coefficient_value = 1.0;
     Quantity quantity;
+    std::string coefficient_text;  // |k| as typed ("3/2"); empty when not typed
 };
 
 // One given: the equation Σ terms = value (0 when no value is written).
