@@ -13,11 +13,14 @@ namespace {
 using Pair = std::array<double, 2>;
 using Functions = std::function<Pair(double, double)>;
 
-// The plane (v, u) covers every shape: x = c/a = 1/(1 + e^−v), y = h/a = e^u.
-constexpr double kReach = 9.0;
-constexpr int kCells = 36;
+// The plane (v, u) covers every shape: x = c/a = 1/(1 + e^−v), y = h/a = e^u,
+// from c/a = 6·10⁻⁶ to 1 − 6·10⁻⁶ and h/a from 8·10⁻⁷ to 10⁶.
+constexpr double kReachV = 12.0;
+constexpr double kReachU = 14.0;
+constexpr double kCellSize = 0.5;
 constexpr int kCuts = 3;
 constexpr double kSmallResidual = 1e-12;
+constexpr double kNearResidual = 1e-7;
 
 Pair ShapeAt(double v, double u) {
     return {1.0 / (1.0 + std::exp(-v)), std::exp(u)};
@@ -64,7 +67,9 @@ std::optional<Pair> Newton(const Functions& functions, Pair point) {
             break;
         }
     }
-    return Size(f) < kSmallResidual ? std::optional(point) : std::nullopt;
+    // Near a corner of the plane the shape loses digits: a root that stalls
+    // close to 0 is refined and checked in (a, c, h).
+    return Size(f) < kNearResidual ? std::optional(point) : std::nullopt;
 }
 
 // Whether a function may vanish within a cell: its finite corner values
@@ -88,9 +93,12 @@ struct Search {
     std::vector<Pair> roots;
 
     void Cell(double v, double u, double size, int cuts) {
-        const std::array<Pair, 4> corners = {
-            Evaluate(functions, v, u), Evaluate(functions, v + size, u),
-            Evaluate(functions, v, u + size), Evaluate(functions, v + size, u + size)};
+        Cell(v, u, size, cuts,
+             {Evaluate(functions, v, u), Evaluate(functions, v + size, u),
+              Evaluate(functions, v, u + size), Evaluate(functions, v + size, u + size)});
+    }
+
+    void Cell(double v, double u, double size, int cuts, const std::array<Pair, 4>& corners) {
         if (!MayVanish(corners, 0) || !MayVanish(corners, 1)) {
             return;
         }
@@ -122,10 +130,23 @@ struct Search {
 
 std::vector<Pair> FindShapeRoots(const Functions& functions) {
     Search search{functions, {}};
-    const double size = 2.0 * kReach / kCells;
-    for (int i = 0; i < kCells; ++i) {
-        for (int j = 0; j < kCells; ++j) {
-            search.Cell(-kReach + i * size, -kReach + j * size, size, kCuts);
+    // The corners of the coarse grid, each evaluated once.
+    const int columns = static_cast<int>(2.0 * kReachV / kCellSize);
+    const int rows = static_cast<int>(2.0 * kReachU / kCellSize);
+    std::vector<Pair> grid;
+    grid.reserve(static_cast<std::size_t>((columns + 1) * (rows + 1)));
+    for (int i = 0; i <= columns; ++i) {
+        for (int j = 0; j <= rows; ++j) {
+            grid.push_back(Evaluate(functions, -kReachV + i * kCellSize, -kReachU + j * kCellSize));
+        }
+    }
+    const auto at = [&](int i, int j) {
+        return grid[static_cast<std::size_t>(i * (rows + 1) + j)];
+    };
+    for (int i = 0; i < columns; ++i) {
+        for (int j = 0; j < rows; ++j) {
+            search.Cell(-kReachV + i * kCellSize, -kReachU + j * kCellSize, kCellSize, kCuts,
+                        {at(i, j), at(i + 1, j), at(i, j + 1), at(i + 1, j + 1)});
         }
     }
     return search.roots;

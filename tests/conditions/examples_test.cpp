@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 
 #include "trapezoid/conditions/solve.hpp"
 
@@ -175,6 +176,41 @@ TEST(TextbookExamples, ExactFormsFollowTheLeadingZeroSetting) {
     const GivenSolution solution = SolveGivens(Read({"a=1", "c=1/2", "h=3/4"}), bare);
     ASSERT_EQ(solution.status, Status::Fixed) << solution.message;
     EXPECT_EQ(solution.trapezoids.front().step, "a = 1, c = ,5, h = ,75");
+}
+
+struct Extreme {
+    std::vector<std::string> givens;
+    double a, c, h;
+};
+
+class ExtremeShape : public testing::TestWithParam<Extreme> {};
+
+TEST_P(ExtremeShape, IsFoundAsWellAsAnOrdinaryOne) {
+    const GivenSolution solution = SolveGivens(Read(GetParam().givens), NumberSettings{});
+    ASSERT_EQ(solution.status, Status::Fixed) << solution.message;
+    ASSERT_EQ(solution.trapezoids.size(), 1U);
+    const FoundTrapezoid& found = solution.trapezoids.front();
+    EXPECT_NEAR(found.a.value, GetParam().a, 1e-9 * GetParam().a);
+    EXPECT_NEAR(found.c.value, GetParam().c, 1e-9 * GetParam().a);
+    EXPECT_NEAR(found.h.value, GetParam().h, 1e-9 * GetParam().h);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Shapes, ExtremeShape,
+    testing::Values(Extreme{{"a=1000", "c=0.5", "h=0.05"}, 1000, 0.5, 0.05},
+                    Extreme{{"a=1", "m=0.0001", "h=300"}, 1, 0.9999, 300},
+                    Extreme{{"a=1000", "c=999", "AC⊥BD"}, 1000, 999, std::sqrt(999000.0)},
+                    Extreme{{"h=1", "tgB=1000", "S=1"}, 1.0005, 0.9995, 1}));
+
+TEST(TextbookExamples, TwoGivensSayWhatTheyFix) {
+    const GivenSolution angle = SolveGivens(Read({"B=45", "h=4"}), NumberSettings{});
+    ASSERT_EQ(angle.status, Status::TwoGivens) << angle.message;
+    EXPECT_EQ(angle.fixed,
+              (std::vector<std::string>{"b = 5.6568542", "h = 4", "m = 4", "∠ABC = 45°"}));
+    const GivenSolution midline = SolveGivens(Read({"S=20", "MN=5"}), NumberSettings{});
+    EXPECT_EQ(midline.fixed, (std::vector<std::string>{"h = 4", "S = 20", "MN = 5"}));
+    const GivenSolution loose = SolveGivens(Read({"AC⊥BD", "a=9"}), NumberSettings{});
+    EXPECT_EQ(loose.fixed, (std::vector<std::string>{"a = 9"}));
 }
 
 TEST(TextbookExamples, TwoTrapezoidsAreBothFound) {
