@@ -124,6 +124,12 @@ GivenSolution SolveFixed(const std::vector<Given>& givens,
     const std::vector<long long> radicands = RadicandsOf(givens);
     for (const Trapezoid& t : candidates) {
         FoundTrapezoid found = Found(three, t, radicands, settings);
+        const auto m = found.a.exact && found.c.exact
+                           ? exact::Subtract(*found.a.exact, *found.c.exact)
+                           : std::nullopt;
+        if ((m && m->Sign() <= 0) || (found.c.exact && found.c.exact->Sign() <= 0)) {
+            continue;  // exactly a rectangle or a triangle: no right trapezoid
+        }
         const auto checked = CheckedExactly(equations, found);
         if (checked && !*checked) {
             // A near form that is not the value: write the decimals.
@@ -136,6 +142,11 @@ GivenSolution SolveFixed(const std::vector<Given>& givens,
         solution.trapezoids.push_back(std::move(found));
         const FoundTrapezoid& last = solution.trapezoids.back();
         solution.numeric = solution.numeric || !last.a.exact || !last.c.exact || !last.h.exact;
+    }
+    if (solution.trapezoids.empty()) {
+        solution = {};
+        solution.status = Status::NoTrapezoid;
+        solution.message = "Няма правоъгълен трапец с тези дадени.";
     }
     return solution;
 }

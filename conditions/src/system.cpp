@@ -154,7 +154,7 @@ std::vector<Equation> EquationsOf(const std::vector<Given>& givens) {
     bool circle = false;
     for (std::size_t i = 0; i < givens.size(); ++i) {
         const Given& given = givens[i];
-        if (given.effect != Given::Effect::Equation) {
+        if (given.effect != Given::Effect::Equation || given.terms.empty()) {
             continue;
         }
         Equation equation;
@@ -283,7 +283,9 @@ std::vector<Trapezoid> SolveThree(const std::array<const Equation*, 3>& equation
             return std::abs(k.a - t.a) <= 1e-9 * k.a && std::abs(k.c - t.c) <= 1e-9 * k.a &&
                    std::abs(k.h - t.h) <= 1e-9 * k.a;
         });
-        if (holds && !known && t.a > t.c && t.c > 0.0 && t.h > 0.0) {
+        // A rectangle (a = c) or a triangle (c = 0) met within rounding is none.
+        const bool proper = t.a - t.c > 1e-10 * t.a && t.c > 1e-10 * t.a && t.h > 0.0;
+        if (holds && !known && proper) {
             found.push_back(t);
         }
     }

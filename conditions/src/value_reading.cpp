@@ -93,7 +93,7 @@ std::optional<TypedValue> TakeValue(std::string_view& text) {
         multiple ? exact::Surd::FromDecimal(multiple->decimal) : exact::Surd(1);
     if (radicand) {
         value = value * std::sqrt(std::strtod(radicand->decimal.c_str(), nullptr));
-        const auto root = exact::SquareRoot(exact::Surd(exact::Integer(radicand->decimal)));
+        const auto root = exact::SquareRoot(*exact::Surd::FromDecimal(radicand->decimal));
         surd = surd && root ? exact::Multiply(*surd, *root) : std::nullopt;
     }
     if (divisor) {
