@@ -75,7 +75,7 @@ std::optional<Side> ReadSide(std::string_view text) {
             side.value = coefficient;
             continue;
         }
-        Term term{exact::Surd(1), 1.0, *quantity};
+        Term term{exact::Surd(1), 1.0, *quantity, ""};
         if (coefficient) {
             if (!coefficient->exact) {
                 return std::nullopt;

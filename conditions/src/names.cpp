@@ -211,7 +211,7 @@ std::optional<Given> ReadPerpendicular(std::string_view text, std::string_view t
     } else if (pair("AC", "BC") || pair("AC", "BD")) {
         // A right angle: at C between CA and CB, or at O between the diagonals.
         const Quantity angle = Angle(pair("AC", "BC") ? "ACB" : "AOB");
-        given.terms.push_back({exact::Surd(1), 1.0, angle});
+        given.terms.push_back({exact::Surd(1), 1.0, angle, ""});
         given.value = TypedValue{90.0, exact::Surd(90), "90"};
     } else {
         given.effect = Given::Effect::NoTrapezoid;

@@ -129,7 +129,8 @@ Equation InscribedCircle(int given) {
          {std::pair{"AB", 1.0}, {"CD", 1.0}, {"BC", -1.0}, {"AD", -1.0}}) {
         equation.terms.push_back({exact::Surd(static_cast<long long>(sign)),
                                   sign,
-                                  {Quantity::Kind::Segment, points, ""}});
+                                  {Quantity::Kind::Segment, points, ""},
+                                  ""});
     }
     equation.degree = 1;
     equation.given = given;
@@ -138,9 +139,9 @@ Equation InscribedCircle(int given) {
 
 Equation Probe(std::string points, double value, bool times_a) {
     Equation equation;
-    equation.terms.push_back({exact::Surd(1), 1.0, {Quantity::Kind::Segment, points, ""}});
+    equation.terms.push_back({exact::Surd(1), 1.0, {Quantity::Kind::Segment, points, ""}, ""});
     if (times_a) {
-        equation.terms.push_back({exact::Surd(0), -value, {Quantity::Kind::Segment, "AB", ""}});
+        equation.terms.push_back({exact::Surd(0), -value, {Quantity::Kind::Segment, "AB", ""}, ""});
     } else {
         equation.value_double = value;
     }
