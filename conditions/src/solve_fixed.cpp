@@ -2,6 +2,7 @@
 // Three independent equations: every trapezoid that meets them, with its
 // exact values, and the check of any further given.
 #include <algorithm>
+#include <cmath>
 
 #include "solving.hpp"
 #include "writing.hpp"
@@ -85,6 +86,23 @@ FoundTrapezoid Found(const std::array<const Equation*, 3>& three, const Trapezoi
     return found;
 }
 
+// True when the trapezoid is not isolated: the equations' gradients there,
+// each scaled by the unknown it is taken in, are dependent, so that the
+// givens meet along a whole family.
+bool OnAFamily(const std::array<const Equation*, 3>& three, const Trapezoid& t) {
+    Matrix3 scaled = RelativeJacobian(three, t);
+    for (Vector3& row : scaled) {
+        row = {row[0] * t.a, row[1] * t.c, row[2] * t.h};
+    }
+    const auto norm = [](const Vector3& v) {
+        return std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
+    };
+    const double det = scaled[0][0] * (scaled[1][1] * scaled[2][2] - scaled[1][2] * scaled[2][1]) -
+                       scaled[0][1] * (scaled[1][0] * scaled[2][2] - scaled[1][2] * scaled[2][0]) +
+                       scaled[0][2] * (scaled[1][0] * scaled[2][1] - scaled[1][1] * scaled[2][0]);
+    return std::abs(det) <= 1e-6 * norm(scaled[0]) * norm(scaled[1]) * norm(scaled[2]);
+}
+
 }  // namespace
 
 GivenSolution SolveFixed(const std::vector<Given>& givens,
@@ -98,6 +116,14 @@ GivenSolution SolveFixed(const std::vector<Given>& givens,
     if (candidates.empty()) {
         solution.status = Status::NoTrapezoid;
         solution.message = "Няма правоъгълен трапец с тези дадени.";
+        return solution;
+    }
+    if (std::any_of(candidates.begin(), candidates.end(),
+                    [&](const Trapezoid& t) { return OnAFamily(three, t); })) {
+        const std::string& text = givens[static_cast<std::size_t>(three[2]->given)].text;
+        solution.status = Status::Dependent;
+        solution.message = "Дадените зависят една от друга: " + Quoted(text) +
+                           " следва от останалите; нужна е друга дадена.";
         return solution;
     }
     if (equations.size() > 3) {

@@ -135,6 +135,10 @@ INSTANTIATE_TEST_SUITE_P(
         Outcome{"TwoGivensSayWhatTheyFix", {"a=10", "c=4"}, Status::TwoGivens, "m = 6"},
         Outcome{
             "ADifferenceRepeatsTheBases", {"a=10", "c=4", "a-c=6"}, Status::Dependent, "„a-c=6“"},
+        Outcome{"PerimeterTwiceTheLegsOfAnInscribedCircle",
+                {"a+c=b+h", "P=8", "b+h=4"},
+                Status::Dependent,
+                "„b+h=4“"},
         Outcome{
             "ADifferenceBreaksTheBases", {"a=10", "c=4", "m=5"}, Status::Contradicting, "„m=5“"},
         Outcome{"FourthGivenBreaksTheTrapezoid",

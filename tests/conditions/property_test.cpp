@@ -101,17 +101,46 @@ std::string RandomCondition(const Figure& f, std::mt19937& random, bool length) 
     }
 }
 
+// One of the textbook's conditions, the trapezoid reshaped to meet it.
+std::string SpecialCondition(Figure& f, int which) {
+    switch (which) {
+        case 0:
+            f.h = std::sqrt(f.c * (f.a - f.c));
+            return "AC⊥BC";
+        case 1:
+            f.h = std::sqrt(f.a * f.c);
+            return "AC⊥BD";
+        case 2:
+            f.c = f.a / 2.0;
+            return "AC=BC";
+        case 3:
+            f.c = 0.7 * f.a;  // b = c needs c > m
+            f.h = std::sqrt(f.c * f.c - (f.a - f.c) * (f.a - f.c));
+            return "∠ABD=∠DBC";
+        default:
+            f.h = 2.0 * f.a * f.c / (f.a + f.c);
+            return "a+c=b+h";
+    }
+}
+
 TEST(ConditionsProperty, EveryTrapezoidIsFoundAgainFromRandomConditions) {
     std::mt19937 random(20261209);
     std::uniform_real_distribution<double> exponent(-1.5, 2.0);
     int solved = 0, dependent = 0;
     for (int trial = 0; trial < 400; ++trial) {
         const double c = std::exp(exponent(random));
-        const Figure figure{c + std::exp(exponent(random)), c, std::exp(exponent(random))};
+        Figure figure{c + std::exp(exponent(random)), c, std::exp(exponent(random))};
         std::vector<Given> givens;
         std::string typed;
+        // Every third trapezoid meets one of the textbook's conditions.
+        const bool special = trial % 3 == 0;
+        if (special) {
+            typed = SpecialCondition(figure, trial / 3 % 5) + " ";
+            givens.push_back(*ReadGiven(typed).given);
+        }
         while (givens.size() < 3) {
-            const std::string text = RandomCondition(figure, random, givens.empty());
+            const bool length = givens.size() == (special ? 1U : 0U);
+            const std::string text = RandomCondition(figure, random, length);
             if (typed.find(text) != std::string::npos) {
                 continue;
             }
