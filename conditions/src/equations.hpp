@@ -65,6 +65,8 @@ using Matrix3 = std::array<Vector3, 3>;
 // The gradients of the three relative residuals at the trapezoid.
 Matrix3 RelativeJacobian(const std::array<const Equation*, 3>& equations, const Trapezoid& at);
 
+double Determinant(const Matrix3& m);
+
 // The solution of m·x = f, or nothing when m is singular.
 std::optional<Vector3> SolveLinear(const Matrix3& m, const Vector3& f);
 

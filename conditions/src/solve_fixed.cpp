@@ -97,9 +97,7 @@ bool OnAFamily(const std::array<const Equation*, 3>& three, const Trapezoid& t) 
     const auto norm = [](const Vector3& v) {
         return std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
     };
-    const double det = scaled[0][0] * (scaled[1][1] * scaled[2][2] - scaled[1][2] * scaled[2][1]) -
-                       scaled[0][1] * (scaled[1][0] * scaled[2][2] - scaled[1][2] * scaled[2][0]) +
-                       scaled[0][2] * (scaled[1][0] * scaled[2][1] - scaled[1][1] * scaled[2][0]);
+    const double det = Determinant(scaled);
     return std::abs(det) <= 1e-6 * norm(scaled[0]) * norm(scaled[1]) * norm(scaled[2]);
 }
 

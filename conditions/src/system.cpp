@@ -102,13 +102,14 @@ Matrix3 RelativeJacobian(const std::array<const Equation*, 3>& equations, const 
     return rows;
 }
 
+double Determinant(const Matrix3& x) {
+    return x[0][0] * (x[1][1] * x[2][2] - x[1][2] * x[2][1]) -
+           x[0][1] * (x[1][0] * x[2][2] - x[1][2] * x[2][0]) +
+           x[0][2] * (x[1][0] * x[2][1] - x[1][1] * x[2][0]);
+}
+
 std::optional<Vector3> SolveLinear(const Matrix3& m, const Vector3& f) {
-    const auto det = [](const Matrix3& x) {
-        return x[0][0] * (x[1][1] * x[2][2] - x[1][2] * x[2][1]) -
-               x[0][1] * (x[1][0] * x[2][2] - x[1][2] * x[2][0]) +
-               x[0][2] * (x[1][0] * x[2][1] - x[1][1] * x[2][0]);
-    };
-    const double whole = det(m);
+    const double whole = Determinant(m);
     if (!std::isfinite(whole) || whole == 0.0) {
         return std::nullopt;
     }
@@ -118,7 +119,7 @@ std::optional<Vector3> SolveLinear(const Matrix3& m, const Vector3& f) {
         for (std::size_t i = 0; i < 3; ++i) {
             replaced[i][column] = f[i];
         }
-        solution[column] = det(replaced) / whole;
+        solution[column] = Determinant(replaced) / whole;
     }
     return solution;
 }
