@@ -3,6 +3,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -58,6 +59,19 @@ class LayoutTest : public QObject {
                      QStringLiteral(" Математика - правоъгълен трапец, основи"));
         QCOMPARE(window_->font().pointSize(), 12);
         QCOMPARE(window_->font().family(), SerifFamilyName());
+    }
+
+    // The arrow is read only when the bar shows it, and is the style's own.
+    void theMenuBarsExtensionArrowIsTheStylesOwn() {
+        QStyle* style = QApplication::style();
+        const auto* proxy = dynamic_cast<QProxyStyle*>(style);
+        const QStyle* own = proxy != nullptr ? proxy->baseStyle() : style;
+        for (const auto arrow : {QStyle::SP_ToolBarHorizontalExtensionButton,
+                                 QStyle::SP_ToolBarVerticalExtensionButton}) {
+            const QImage shown = style->standardIcon(arrow).pixmap(16).toImage();
+            QVERIFY(!shown.isNull());
+            QCOMPARE(shown, own->standardIcon(arrow).pixmap(16).toImage());
+        }
     }
 
     void theStaticTextsAreShown() {
