@@ -44,6 +44,9 @@ OwnProblemPanel::OwnProblemPanel(QWidget* parent)
     connect(solve_, &QPushButton::clicked, this, &OwnProblemPanel::Read);
     hint_ = new QLabel(this);
     hint_->setWordWrap(true);
+    // The hint wraps within the width the panel has; its text, which may quote
+    // what the user pasted, never widens the panel or the window.
+    hint_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     hint_->hide();
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(hint_, 1);

@@ -21,10 +21,27 @@ namespace {
 
 constexpr int kDefaultDecimals = 7;
 
-QAction* AddCommand(QMenu* menu, const QString& text, const QKeySequence& shortcut) {
-    QAction* action = menu->addAction(text);
+QAction* NewCommand(QObject* parent, const QString& text, const QKeySequence& shortcut = {}) {
+    auto* action = new QAction(text, parent);
     action->setShortcut(shortcut);
     return action;
+}
+
+// The menu takes its commands when it is first opened, not at start-up;
+// a null command stands for a separator.
+void FillOnFirstShow(QMenu* menu, const QList<QAction*>& commands) {
+    QObject::connect(menu, &QMenu::aboutToShow, menu, [menu, commands] {
+        if (!menu->isEmpty()) {
+            return;
+        }
+        for (QAction* command : commands) {
+            if (command != nullptr) {
+                menu->addAction(command);
+            } else {
+                menu->addSeparator();
+            }
+        }
+    });
 }
 
 QString FromUtf8(const std::string& text) {
@@ -47,33 +64,33 @@ SolutionMenu::SolutionMenu(QWidget* main_window) : QObject(main_window), main_wi
 }
 
 void SolutionMenu::CreateMenus() {
-    menu_bar_ = new QMenuBar(main_window_);
     // The menus are Bulgarian under every locale, as the rest of the window.
-    QMenu* solution = menu_bar_->addMenu(QStringLiteral("&Решение"));
-    show_ = AddCommand(solution, QStringLiteral("&Покажи решението"), Qt::CTRL | Qt::Key_R);
-    own_problem_ = AddCommand(solution, QStringLiteral("&Своя задача…"), Qt::CTRL | Qt::Key_N);
-    copy_ = AddCommand(solution, QStringLiteral("&Копирай решението"),
-                       Qt::CTRL | Qt::SHIFT | Qt::Key_C);
-    pdf_ = AddCommand(solution, QStringLiteral("&Запази като PDF…"), Qt::CTRL | Qt::Key_S);
-    print_ = AddCommand(solution, QStringLiteral("П&ечат…"), Qt::CTRL | Qt::Key_P);
-    solution->addSeparator();
-    exit_ = AddCommand(solution, QStringLiteral("&Изход"), Qt::CTRL | Qt::Key_Q);
-    QMenu* help = menu_bar_->addMenu(QStringLiteral("По&мощ"));
-    QAction* about = help->addAction(QStringLiteral("&За програмата"));
+    show_ = NewCommand(this, QStringLiteral("&Покажи решението"), Qt::CTRL | Qt::Key_R);
+    own_problem_ = NewCommand(this, QStringLiteral("&Своя задача…"), Qt::CTRL | Qt::Key_N);
+    copy_ =
+        NewCommand(this, QStringLiteral("&Копирай решението"), Qt::CTRL | Qt::SHIFT | Qt::Key_C);
+    pdf_ = NewCommand(this, QStringLiteral("&Запази като PDF…"), Qt::CTRL | Qt::Key_S);
+    print_ = NewCommand(this, QStringLiteral("П&ечат…"), Qt::CTRL | Qt::Key_P);
+    exit_ = NewCommand(this, QStringLiteral("&Изход"), Qt::CTRL | Qt::Key_Q);
+    about_ = NewCommand(this, QStringLiteral("&За програмата"));
+    // The shortcuts work before the menus are first opened.
+    main_window_->addActions({show_, own_problem_, copy_, pdf_, print_, exit_});
+
+    menu_bar_ = new QMenuBar(main_window_);
+    FillOnFirstShow(menu_bar_->addMenu(QStringLiteral("&Решение")),
+                    {show_, own_problem_, copy_, pdf_, print_, nullptr, exit_});
+    FillOnFirstShow(menu_bar_->addMenu(QStringLiteral("По&мощ")), {about_});
 
     for (QAction* needs_solution : {copy_, pdf_, print_}) {
         needs_solution->setEnabled(false);
     }
     connect(show_, &QAction::triggered, this, &SolutionMenu::ShowSolution);
-    connect(own_problem_, &QAction::triggered, this, [this] {
-        ShowSolution();
-        window_->OwnProblem()->Field(trapezoid::Element::A)->setFocus();
-    });
+    connect(own_problem_, &QAction::triggered, this, &SolutionMenu::ShowOwnProblem);
     connect(copy_, &QAction::triggered, this, &SolutionMenu::CopySolution);
     connect(pdf_, &QAction::triggered, this, &SolutionMenu::SaveAsPdf);
     connect(print_, &QAction::triggered, this, &SolutionMenu::Print);
     connect(exit_, &QAction::triggered, main_window_, &QWidget::close);
-    connect(about, &QAction::triggered, this, &SolutionMenu::ShowAbout);
+    connect(about_, &QAction::triggered, this, &SolutionMenu::ShowAbout);
 }
 
 void SolutionMenu::TakeSolve(const SolveRequest& request) {
@@ -110,8 +127,26 @@ SolutionWindow* SolutionMenu::EnsureWindow() {
     return window_;
 }
 
+void SolutionMenu::BeginQuitting() {
+    quitting_ = true;
+    if (window_ != nullptr) {
+        window_->close();
+    }
+}
+
 void SolutionMenu::ShowSolution() {
+    if (quitting_) {
+        return;
+    }
     EnsureWindow()->Present();
+}
+
+void SolutionMenu::ShowOwnProblem() {
+    if (quitting_) {
+        return;
+    }
+    ShowSolution();
+    window_->OwnProblem()->Field(trapezoid::Element::A)->setFocus();
 }
 
 trapezoid::WorkedSolution SolutionMenu::CurrentSolution() {
@@ -152,7 +187,7 @@ void SolutionMenu::CopySolution() {
 }
 
 void SolutionMenu::SaveAsPdf() {
-    if (!HasSolution()) {
+    if (quitting_ || !HasSolution()) {
         return;
     }
     QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -175,7 +210,7 @@ void SolutionMenu::SaveAsPdf() {
 }
 
 void SolutionMenu::Print() {
-    if (!HasSolution()) {
+    if (quitting_ || !HasSolution()) {
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
@@ -190,5 +225,8 @@ void SolutionMenu::Print() {
 }
 
 void SolutionMenu::ShowAbout() {
+    if (quitting_) {
+        return;
+    }
     QMessageBox::about(main_window_, main_window_->windowTitle(), AboutText());
 }

@@ -25,6 +25,7 @@ class SolutionMenu : public QObject {
     QAction* CopyAction() const { return copy_; }
     QAction* PdfAction() const { return pdf_; }
     QAction* PrintAction() const { return print_; }
+    QAction* ExitAction() const { return exit_; }
     // Null until the solution is first shown.
     SolutionWindow* Window() const { return window_; }
 
@@ -33,8 +34,14 @@ class SolutionMenu : public QObject {
     // Passed on to the solution window, now or when it opens.
     void SetStaleNote(const QString& note);
 
+    // The main window has closed and the program is ending: the solution
+    // window closes, and from now on no command opens a window or a dialog.
+    void BeginQuitting();
+    bool Quitting() const { return quitting_; }
+
     // The commands.
     void ShowSolution();
+    void ShowOwnProblem();
     void CopySolution();
     void SaveAsPdf();
     void Print();
@@ -58,7 +65,9 @@ class SolutionMenu : public QObject {
     QAction* pdf_ = nullptr;
     QAction* print_ = nullptr;
     QAction* exit_ = nullptr;
+    QAction* about_ = nullptr;
     SolutionWindow* window_ = nullptr;
     std::optional<SolveRequest> latest_;
     QString stale_note_;
+    bool quitting_ = false;
 };

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,6 +14,7 @@
 
 #include "box_explanation.hpp"
 #include "burger_icon.hpp"
+#include "deferred_icon_style.hpp"
 #include "fixed_colour_text.hpp"
 #include "given_hints.hpp"
 #include "kind_list.hpp"
@@ -85,6 +87,7 @@ Velmora::Velmora(SettingsSource settings, QWidget* parent)
     // the window's. With the window's font as the application's, start-up loads one
     // face instead of two, and skips the fallback search for the default family.
     QApplication::setFont(font());
+    DeferExtensionIcons();  // before the menu bar asks for its extension icon
 
     // The menu bar above, the controls in a fixed area below: the window is
     // as wide as the area and as high as the area plus the bar.
@@ -264,8 +267,10 @@ void Velmora::SolveTrapezoid() {
             break;
         case trapezoid::SolveOutcome::Status::Fault:
         case trapezoid::SolveOutcome::Status::NotATrapezoid:
-            ShowSolveMessage(
-                this, FromUtf8(trapezoid::SolveMessage(outcome, kind, given, texts, settings)));
+            if (!solution_menu_->Quitting()) {
+                ShowSolveMessage(
+                    this, FromUtf8(trapezoid::SolveMessage(outcome, kind, given, texts, settings)));
+            }
             break;
         case trapezoid::SolveOutcome::Status::Rejected:
         case trapezoid::SolveOutcome::Status::Unchanged:
@@ -274,6 +279,13 @@ void Velmora::SolveTrapezoid() {
     stale_results_->AfterSolve(outcome, given, settings);
     given_hints_->AfterSolve(outcome.status, given, texts, settings);
     emit solved({kind, given, texts, settings});
+}
+
+void Velmora::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    if (event->isAccepted()) {
+        solution_menu_->BeginQuitting();
+    }
 }
 
 QString Velmora::StaleResultsNote() const {

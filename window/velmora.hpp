@@ -69,6 +69,10 @@ class Velmora : public QWidget {
     // Every solve, also one that writes nothing: what its worked solution needs.
     void solved(const SolveRequest& request);
 
+  protected:
+    // Closing the window ends the program: nothing opens after it.
+    void closeEvent(QCloseEvent* event) override;
+
   private:
     void CreateControls();
     void SetFocusOrder();

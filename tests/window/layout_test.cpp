@@ -3,6 +3,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -58,6 +59,16 @@ class LayoutTest : public QObject {
                      QStringLiteral(" Математика - правоъгълен трапец, основи"));
         QCOMPARE(window_->font().pointSize(), 12);
         QCOMPARE(window_->font().family(), SerifFamilyName());
+    }
+
+    // The arrow, read only when the bar shows it, is the style's own.
+    void theMenuBarsExtensionArrowIsTheStylesOwn() {
+        const auto arrow = QStyle::SP_ToolBarHorizontalExtensionButton;
+        const auto* proxy = dynamic_cast<QProxyStyle*>(QApplication::style());
+        const QStyle* own = proxy != nullptr ? proxy->baseStyle() : QApplication::style();
+        const QImage shown = QApplication::style()->standardIcon(arrow).pixmap(16).toImage();
+        QVERIFY(!shown.isNull());
+        QCOMPARE(shown, own->standardIcon(arrow).pixmap(16).toImage());
     }
 
     void theStaticTextsAreShown() {

@@ -3,8 +3,11 @@
 // solution of the latest solve, and copying gives what it shows.
 #include <QClipboard>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTimer>
 
 #include "own_problem_panel.hpp"
 #include "solution_drawing.hpp"
@@ -69,6 +72,23 @@ class SolutionWindowTest : public QObject {
             QVERIFY(action->isEnabled());
         }
         QVERIFY(menu->Window() == nullptr);
+    }
+
+    void theMenusHoldTheirCommandsEachTimeTheyOpen() {
+        for (int opening = 0; opening < 2; ++opening) {
+            QStringList commands;
+            for (QAction* title : window_->Menu()->MenuBar()->actions()) {
+                QMenu* menu = title->menu();
+                menu->popup(window_->mapToGlobal(QPoint(0, 0)));
+                for (const QAction* command : menu->actions()) {
+                    commands << (command->isSeparator() ? QStringLiteral("—") : command->text());
+                }
+                menu->close();
+            }
+            QCOMPARE(commands, (QStringList{"&Покажи решението", "&Своя задача…",
+                                            "&Копирай решението", "&Запази като PDF…", "П&ечат…",
+                                            "—", "&Изход", "&За програмата"}));
+        }
     }
 
     void theWindowFollowsEverySolve() {
@@ -155,6 +175,73 @@ class SolutionWindowTest : public QObject {
         QApplication::clipboard()->clear();
         window_->Menu()->CopySolution();
         QCOMPARE(QApplication::clipboard()->text(), solution->ShownText());
+    }
+
+    void aLongPasteNeverWidensTheSolutionWindow_data() {
+        QTest::addColumn<QString>("pasted");
+        QTest::newRow("3,000 digits: too large") << QString(3000, u'7');
+        QTest::newRow("100,000 letters: not a number") << QString(100000, u'x');
+    }
+    void aLongPasteNeverWidensTheSolutionWindow() {
+        QFETCH(QString, pasted);
+        SolutionWindow* solution = OpenSolution(*window_);
+        QVERIFY(solution != nullptr);
+        const int width = solution->width();
+        OwnProblemPanel* panel = solution->OwnProblem();
+        QLineEdit* a = panel->Field(trapezoid::Element::A);
+        a->setFocus();
+        QApplication::clipboard()->setText(pasted);
+        QTest::keyClick(a, Qt::Key_V, Qt::ControlModifier);
+        QVERIFY(a->text().size() > 1000);
+        QTest::keyClick(a, Qt::Key_Tab);
+        QTest::keyClicks(panel->Field(trapezoid::Element::B), QStringLiteral("5"));
+        QTest::keyClick(panel->Field(trapezoid::Element::B), Qt::Key_Return);
+        QVERIFY(!panel->Hint().isEmpty());
+        QTest::qWait(50);  // the layout settles on posted events
+        QCOMPARE(solution->width(), width);
+        QVERIFY(panel->geometry().right() < solution->width());
+    }
+
+    void nothingOpensAfterTheExitCommand_data() {
+        QTest::addColumn<bool>("solution_open");
+        QTest::newRow("the solution window never opened") << false;
+        QTest::newRow("the solution window open") << true;
+    }
+    void nothingOpensAfterTheExitCommand() {
+        QFETCH(bool, solution_open);
+        Solve(*window_, trapezoid::Kind::ABC, {"10", "6", "5"});
+        SolutionMenu* menu = window_->Menu();
+        if (solution_open) {
+            QVERIFY(OpenSolution(*window_) != nullptr);
+        }
+        // A command that opened a dialog would wait in it: the dialog is
+        // closed at once, and its title kept.
+        QStringList opened;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, this, [&opened] {
+            if (QWidget* dialog = QApplication::activeModalWidget()) {
+                opened << dialog->windowTitle();
+                dialog->close();
+            }
+        });
+        closer.start(10);
+
+        menu->ExitAction()->trigger();
+        QVERIFY(menu->Quitting());
+        QVERIFY(!window_->isVisible());
+        for (QAction* command : {menu->PrintAction(), menu->OwnProblemAction(), menu->ShowAction(),
+                                 menu->PdfAction()}) {
+            command->trigger();
+        }
+        menu->ShowAbout();
+        window_->Text2[trapezoid::QuantityIndex::B]->setText(QStringLiteral("1"));
+        window_->Command1_Click(0);  // no trapezoid: a warning, were the program not ending
+        QTest::qWait(50);
+
+        QCOMPARE(opened, QStringList());
+        for (const QWidget* widget : QApplication::topLevelWidgets()) {
+            QVERIFY2(!widget->isVisible(), widget->metaObject()->className());
+        }
     }
 
     void copyWithoutTheWindowGivesTheSameText() {
