@@ -151,7 +151,10 @@ GivenSolution TwoGivens(const std::vector<const Equation*>& equations,
     }
     GivenSolution solution;
     solution.status = Status::TwoGivens;
-    for (const auto& [symbol, quantity] : Elements()) {
+    for (const auto& element : Elements()) {
+        // Named, not bound: a lambda below takes the quantity.
+        const std::string& symbol = element.first;
+        const Quantity& quantity = element.second;
         const double first = Evaluate<double>(quantity, members[0].a, members[0].c, members[0].h);
         const bool same = members.size() > 1 &&
                           std::all_of(members.begin(), members.end(), [&](const Trapezoid& t) {

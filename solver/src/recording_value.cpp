@@ -178,11 +178,15 @@ RecordingValue operator*(const RecordingValue& x, const RecordingValue& y) {
         return RecordingValue::Binary(x, "·", RecordingValue::Binding::Product, y, std::move(value))
             .WithFault(FaultOfResult(product));
     }
-    // x·x is written as a square.
+    // x·x is written as a square; a root squared stands in parentheses, (√3)².
     using Binding = RecordingValue::Binding;
+    std::string numbers = RecordingValue::WrappedNumbers(x, Binding::Atom, true);
+    if (numbers.starts_with("√")) {
+        numbers = "(" + numbers + ")";
+    }
     return RecordingValue::Unary(
                x, Binding::Power, RecordingValue::Wrapped(x.letters_, x, Binding::Atom) + "²",
-               RecordingValue::WrappedNumbers(x, Binding::Atom, true) + "²", std::move(value))
+               numbers + "²", std::move(value))
         .WithFault(FaultOfResult(product));
 }
 

@@ -142,7 +142,7 @@ try {
         await fillGivens(tab, { 0: "10", 1: "3", 2: "5" });
         await tab.keyboard.press("Enter");
         const text = await shownText(tab);
-        expectIncludes(text, "Няма такъв трапец: бедрото b = 3 не е по-дълго от m = HB = 5.");
+        expectIncludes(text, "Няма правоъгълен трапец с тези размери: бедрото b = 3 е по-късо от разликата на основите |a − c| = 5.");
         expect((await figureTexts(tab)).length === 0, "a drawing is shown");
     });
 

@@ -135,8 +135,8 @@ var createTrapezoidEngine = (function () {
         var m = a - c;
         if (b <= Math.abs(m)) {
             return { status: "done", solved: false, figures: [],
-                     text: given + "\nТърси се: h, P, S\nНяма такъв трапец: бедрото b = " +
-                         fields[1] + " не е по-дълго от m = HB = " +
+                     text: given + "\nТърси се: h, P, S\nНяма правоъгълен трапец с тези размери: бедрото b = " +
+                         fields[1] + " е по-късо от разликата на основите |a − c| = " +
                          withSeparator(String(Math.abs(m)), separator) + ".",
                      noFigureReason: "Няма трапец с тези размери." };
         }

@@ -9,6 +9,7 @@
 
 #include "command_line.hpp"
 #include "engine_call.hpp"
+#include "trapezoid/element_solution.hpp"
 
 int main(int argc, char** argv) {
     const std::vector<std::string_view> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
