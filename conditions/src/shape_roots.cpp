@@ -73,19 +73,26 @@ std::optional<Pair> Newton(const Functions& functions, Pair point) {
 }
 
 // Whether a function may vanish within a cell: its finite corner values
-// differ in sign, or one is 0.
+// differ in sign, or one is 0, or, all of one sign, the one nearest 0 is
+// nearer than the corners are apart: its zero curve may bend into the cell
+// and out again between two corners.
 bool MayVanish(const std::array<Pair, 4>& corners, int which) {
-    bool below = false, above = false;
+    double lowest = INFINITY, highest = -INFINITY, nearest = INFINITY;
     int finite = 0;
     for (const Pair& corner : corners) {
         const double value = corner[static_cast<std::size_t>(which)];
         if (std::isfinite(value)) {
             ++finite;
-            below = below || value <= 0.0;
-            above = above || value >= 0.0;
+            lowest = std::min(lowest, value);
+            highest = std::max(highest, value);
+            nearest = std::min(nearest, std::abs(value));
         }
     }
-    return finite >= 2 && below && above;
+    if (finite < 2) {
+        return false;
+    }
+    const bool changes_sign = lowest <= 0.0 && highest >= 0.0;
+    return changes_sign || nearest <= highest - lowest;
 }
 
 struct Search {
@@ -110,8 +117,14 @@ struct Search {
             }
             return;
         }
-        if (const auto root = Newton(functions, {v + size / 2.0, u + size / 2.0})) {
-            Keep(ShapeAt((*root)[0], (*root)[1]));
+        // Two roots close together make the Jacobian nearly singular between
+        // them: Newton starts from the cell's corners too.
+        const double half = size / 2.0;
+        for (const Pair& start : std::array<Pair, 5>{
+                 {{v + half, u + half}, {v, u}, {v + size, u}, {v, u + size}, {v + size, u + size}}}) {
+            if (const auto root = Newton(functions, start)) {
+                Keep(ShapeAt((*root)[0], (*root)[1]));
+            }
         }
     }
 

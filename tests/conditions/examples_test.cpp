@@ -230,3 +230,22 @@ TEST(TextbookExamples, TwoTrapezoidsAreBothFound) {
 
 }  // namespace
 }  // namespace trapezoid::conditions
+
+namespace trapezoid::conditions {
+namespace {
+
+TEST(TextbookExamples, TwoCloseTrapezoidsAreBothFound) {
+    // a + h is fixed by P − (c + b); the area then meets two shapes 3% apart.
+    const GivenSolution solution = SolveGivens(
+        Read({"S=0.498875630473102", "c+b=1.318948886289771", "P=3.012729040074601"}),
+        NumberSettings{});
+    ASSERT_EQ(solution.status, Status::Fixed) << solution.message;
+    ASSERT_EQ(solution.trapezoids.size(), 2U);
+    for (const FoundTrapezoid& trapezoid : solution.trapezoids) {
+        const double h = trapezoid.h.value;
+        EXPECT_NEAR((trapezoid.a.value + trapezoid.c.value) * h / 2, 0.498875630473102, 1e-9);
+    }
+}
+
+}  // namespace
+}  // namespace trapezoid::conditions
