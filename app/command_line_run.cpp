@@ -6,6 +6,7 @@
 #include "command_line.hpp"
 #include "command_line_pdf.hpp"
 #include "number_settings.hpp"
+#include "trapezoid/condition_solution.hpp"
 #include "trapezoid/element_solution.hpp"
 #include "trapezoid/worked_solution.hpp"
 
@@ -108,13 +109,19 @@ void WriteLines(std::string text) {
 // Three of a, b, c, h, P and S that form a kind: the kind's worked solution.
 // Any other givens: what they determine, else why there is no trapezoid
 // (dependent, contradicting or impossible givens).
-trapezoid::WorkedSolution Solved(const CommandLine& command,
-                                 const trapezoid::NumberSettings& settings) {
-    if (command.kind >= 0) {
-        return trapezoid::BuildWorkedSolution(command.kind, command.given, command.texts, settings);
+// Givens as a textbook states them: the solution of conditions.
+trapezoid::ConditionSolution Solved(const CommandLine& command,
+                                    const trapezoid::NumberSettings& settings) {
+    if (!command.conditions.empty()) {
+        return trapezoid::SolveConditions(command.conditions, settings);
     }
-    return trapezoid::ElementWorkedSolution(trapezoid::SolveElements(command.elements, settings),
-                                            settings);
+    trapezoid::WorkedSolution worked =
+        command.kind >= 0
+            ? trapezoid::BuildWorkedSolution(command.kind, command.given, command.texts, settings)
+            : trapezoid::ElementWorkedSolution(trapezoid::SolveElements(command.elements, settings),
+                                               settings);
+    const int exit_code = worked.solved ? 0 : 1;
+    return {std::move(worked), exit_code};
 }
 
 }  // namespace
@@ -135,7 +142,7 @@ int RunCommandLine(int argc, char** argv) {
             Write(stdout, VersionText(program));
             return 0;
         case CommandLineAction::Solve: {
-            const trapezoid::WorkedSolution solution = Solved(command, settings);
+            const auto [solution, exit_code] = Solved(command, settings);
             WriteLines(solution.text);
             if (!command.pdf_path.empty()) {
                 const std::string error =
@@ -145,11 +152,11 @@ int RunCommandLine(int argc, char** argv) {
                     return 2;
                 }
             }
-            return solution.solved ? 0 : 1;
+            return exit_code;
         }
         case CommandLineAction::Error:
             break;
     }
     Write(stderr, program + ": " + command.error + "\n");
-    return 2;
+    return command.error_code;
 }

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "exact/surd.hpp"
 #include "trapezoid/solver.hpp"
 
 namespace trapezoid {
@@ -47,6 +48,8 @@ struct ElementGiven {
     // The decimal typed ("6.25", "1e300"), which gives the exact value and is
     // shown as given; empty: the value's own seven decimals.
     std::string decimal{};
+    // The exact value when it is no decimal ("5√3/2"), found from conditions.
+    std::optional<exact::Surd> exact{};
 };
 
 // A name as the command line writes it: "a", "AC", "B" or "∠B" for ∠ABC,
