@@ -209,23 +209,13 @@ std::string ReadElement(std::string_view argument, const trapezoid::NumberSettin
     return {};
 }
 
-// A plain number to the boxes' reading, of any sign: a value that only
-// the elements' route reads and explains.
-bool IsPlainNumber(std::string_view text, const trapezoid::NumberSettings& settings) {
-    try {
-        return trapezoid::ReadQuantityText(text, settings).unread.empty();
-    } catch (const trapezoid::ArithmeticError&) {
-        return true;
-    }
-}
-
 // Whether the givens' own reading takes an argument that the elements'
 // reading refused: a condition, an exact value, a name beyond the eleven.
 bool IsCondition(std::string_view argument, const trapezoid::NumberSettings& settings) {
     const std::size_t equals = argument.find('=');
     if (equals != std::string_view::npos &&
         trapezoid::FindElementName(argument.substr(0, equals)) &&
-        IsPlainNumber(argument.substr(equals + 1), settings)) {
+        trapezoid::IsPlainNumber(argument.substr(equals + 1), settings)) {
         return false;
     }
     const trapezoid::conditions::GivenReading reading = trapezoid::conditions::ReadGiven(argument);

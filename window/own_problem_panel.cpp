@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "own_problem_panel.hpp"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,6 +14,10 @@ namespace {
 using trapezoid::Element;
 
 constexpr int kFieldsPerRow = 4;
+
+constexpr std::array<std::u16string_view, 3> kSigns = {u"∠", u"⊥", u"√"};
+constexpr std::array<std::string_view, 3> kSignNames = {
+    "Вмъкни знак за ъгъл ∠", "Вмъкни знак за перпендикулярност ⊥", "Вмъкни знак за корен √"};
 
 QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -34,6 +39,9 @@ OwnProblemPanel::OwnProblemPanel(QWidget* parent)
         field->setPlaceholderText(FromUtf8(described.placeholder));
         connect(field, &QLineEdit::returnPressed, this, &OwnProblemPanel::Read);
         connect(field, &QLineEdit::textEdited, this, [this] { ShowHint({}, nullptr); });
+        field->installEventFilter(this);
+        connect(field, &QLineEdit::cursorPositionChanged, this,
+                [this, field] { last_edited_ = field; });
         const int row = static_cast<int>(index) / kFieldsPerRow;
         const int column = 2 * (static_cast<int>(index) % kFieldsPerRow);
         grid->addWidget(label, row, column);
@@ -53,7 +61,53 @@ OwnProblemPanel::OwnProblemPanel(QWidget* parent)
     bottom->addWidget(solve_, 0, Qt::AlignRight | Qt::AlignTop);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
+    layout->addLayout(BuildConditionsRow());
     layout->addLayout(bottom);
+}
+
+QLayout* OwnProblemPanel::BuildConditionsRow() {
+    conditions_ = new QLineEdit(this);
+    conditions_->setObjectName(QStringLiteral("ConditionsLine"));
+    conditions_->setAccessibleName(QStringLiteral("Условия"));
+    conditions_->setToolTip(QStringLiteral(
+        "Връзки и условия, разделени с „;“, например: h=c; a:c=5:2; a=3/2c; ∠ACB=90; "
+        "AC⊥BD; ∠ABD=∠DBC; a+c=b+h; h+b=18; tgB=3/4; r=2. Полетата приемат и точни "
+        "стойности: √3, 3√2/2, 7/2, 2sqrt3."));
+    conditions_->installEventFilter(this);
+    connect(conditions_, &QLineEdit::cursorPositionChanged, this,
+            [this] { last_edited_ = conditions_; });
+    connect(conditions_, &QLineEdit::returnPressed, this, &OwnProblemPanel::Read);
+    connect(conditions_, &QLineEdit::textEdited, this, [this] { ShowHint({}, nullptr); });
+    last_edited_ = conditions_;
+    auto* label = new QLabel(QStringLiteral("Условия:"), this);
+    label->setBuddy(conditions_);
+    auto* row = new QHBoxLayout;
+    row->addWidget(label);
+    row->addWidget(conditions_, 1);
+    for (std::size_t i = 0; i < signs_.size(); ++i) {
+        const QString sign = QString::fromUtf16(kSigns[i].data(), kSigns[i].size());
+        auto* button = new QPushButton(sign, this);
+        button->setAccessibleName(FromUtf8(kSignNames[i]));
+        button->setToolTip(button->accessibleName());
+        // Keyboard reachable by Tab; a click leaves the focus in the line typed in.
+        button->setFocusPolicy(Qt::TabFocus);
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, [this, sign] {
+            last_edited_->insert(sign);
+            last_edited_->setFocus();
+            ShowHint({}, nullptr);
+        });
+        row->addWidget(button);
+        signs_[i] = button;
+    }
+    return row;
+}
+
+bool OwnProblemPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        last_edited_ = static_cast<QLineEdit*>(watched);
+    }
+    return QGroupBox::eventFilter(watched, event);
 }
 
 void OwnProblemPanel::ShowGivens(const std::array<QString, trapezoid::kElementCount>& texts) {
@@ -61,6 +115,7 @@ void OwnProblemPanel::ShowGivens(const std::array<QString, trapezoid::kElementCo
         fields_[e]->setText(texts[e]);
     }
     ObtuseAngleField()->clear();
+    conditions_->clear();
     ShowHint({}, nullptr);
 }
 
@@ -77,14 +132,22 @@ void OwnProblemPanel::Read() {
     for (const QLineEdit* field : fields_) {
         texts.push_back(field->text().toStdString());
     }
+    texts.push_back(conditions_->text().toStdString());
     const trapezoid::PanelReading reading = trapezoid::ReadPanel(texts, settings_);
     if (!reading.hint.empty()) {
-        ShowHint(FromUtf8(reading.hint),
-                 reading.field < 0 ? nullptr : fields_[static_cast<std::size_t>(reading.field)]);
+        QLineEdit* at = reading.field < 0 ? nullptr
+                        : reading.field == trapezoid::kConditionsLine
+                            ? conditions_
+                            : fields_[static_cast<std::size_t>(reading.field)];
+        ShowHint(FromUtf8(reading.hint), at);
         return;
     }
     ShowHint({}, nullptr);
-    emit SolveRequested(reading.givens);
+    if (!reading.conditions.empty()) {
+        emit ConditionsRequested(reading.conditions);
+    } else {
+        emit SolveRequested(reading.givens);
+    }
 }
 
 void OwnProblemPanel::ShowHint(const QString& hint, QLineEdit* field) {

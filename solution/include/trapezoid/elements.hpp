@@ -78,6 +78,11 @@ struct ElementReading {
 // with ' and "), "33,5" or "33.5", within 0° < ∠B ≤ 90° or 90° ≤ ∠C < 180°.
 ElementReading ReadElement(ElementName name, std::string_view text, const NumberSettings& settings);
 
+// Whether the boxes read the whole text as a number, of any sign: a value
+// that the elements' reading explains when it refuses it ("0", "1e999"),
+// where "√3" or "7/2" go to the givens of a textbook's form.
+bool IsPlainNumber(std::string_view text, const NumberSettings& settings);
+
 // Reads "name=value" as the command line gives it.
 ElementReading ReadElementArgument(std::string_view argument, const NumberSettings& settings);
 
