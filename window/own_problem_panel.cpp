@@ -15,10 +15,6 @@ using trapezoid::Element;
 
 constexpr int kFieldsPerRow = 4;
 
-constexpr std::array<std::u16string_view, 3> kSigns = {u"∠", u"⊥", u"√"};
-constexpr std::array<std::string_view, 3> kSignNames = {
-    "Вмъкни знак за ъгъл ∠", "Вмъкни знак за перпендикулярност ⊥", "Вмъкни знак за корен √"};
-
 QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -66,28 +62,26 @@ OwnProblemPanel::OwnProblemPanel(QWidget* parent)
 }
 
 QLayout* OwnProblemPanel::BuildConditionsRow() {
+    const trapezoid::PanelConditionsLine& described = trapezoid::ConditionsLine();
     conditions_ = new QLineEdit(this);
     conditions_->setObjectName(QStringLiteral("ConditionsLine"));
-    conditions_->setAccessibleName(QStringLiteral("Условия"));
-    conditions_->setToolTip(QStringLiteral(
-        "Връзки и условия, разделени с „;“, например: h=c; a:c=5:2; a=3/2c; ∠ACB=90; "
-        "AC⊥BD; ∠ABD=∠DBC; a+c=b+h; h+b=18; tgB=3/4; r=2. Полетата приемат и точни "
-        "стойности: √3, 3√2/2, 7/2, 2sqrt3."));
+    conditions_->setAccessibleName(FromUtf8(described.accessible_name));
+    conditions_->setToolTip(FromUtf8(described.tooltip));
     conditions_->installEventFilter(this);
     connect(conditions_, &QLineEdit::cursorPositionChanged, this,
             [this] { last_edited_ = conditions_; });
     connect(conditions_, &QLineEdit::returnPressed, this, &OwnProblemPanel::Read);
     connect(conditions_, &QLineEdit::textEdited, this, [this] { ShowHint({}, nullptr); });
     last_edited_ = conditions_;
-    auto* label = new QLabel(QStringLiteral("Условия:"), this);
+    auto* label = new QLabel(FromUtf8(described.label), this);
     label->setBuddy(conditions_);
     auto* row = new QHBoxLayout;
     row->addWidget(label);
     row->addWidget(conditions_, 1);
     for (std::size_t i = 0; i < signs_.size(); ++i) {
-        const QString sign = QString::fromUtf16(kSigns[i].data(), kSigns[i].size());
+        const QString sign = FromUtf8(described.signs[i].sign);
         auto* button = new QPushButton(sign, this);
-        button->setAccessibleName(FromUtf8(kSignNames[i]));
+        button->setAccessibleName(FromUtf8(described.signs[i].accessible_name));
         button->setToolTip(button->accessibleName());
         // Keyboard reachable by Tab; a click leaves the focus in the line typed in.
         button->setFocusPolicy(Qt::TabFocus);

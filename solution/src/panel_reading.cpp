@@ -151,6 +151,19 @@ bool TakesConditions(const std::vector<std::string>& texts, const NumberSettings
 
 }  // namespace
 
+const PanelConditionsLine& ConditionsLine() {
+    static const PanelConditionsLine line = {
+        "Условия:",
+        "Условия",
+        "Връзки и условия, разделени с „;“, например: h=c; a:c=5:2; a=3/2c; ∠ACB=90; AC⊥BD; "
+        "∠ABD=∠DBC; a+c=b+h; h+b=18; tgB=3/4; r=2. Полетата приемат и точни стойности: √3, "
+        "3√2/2, 7/2, 2sqrt3.",
+        {{"∠", "Вмъкни знак за ъгъл ∠"},
+         {"⊥", "Вмъкни знак за перпендикулярност ⊥"},
+         {"√", "Вмъкни знак за корен √"}}};
+    return line;
+}
+
 PanelReading ReadPanel(const std::vector<std::string>& texts, const NumberSettings& settings) {
     const std::vector<PanelField>& fields = PanelFields();
     const auto text_of = [&](std::size_t index) -> std::string_view {

@@ -28,6 +28,20 @@ const std::vector<PanelField>& PanelFields();
 // separated by ";".
 inline constexpr int kConditionsLine = kPanelFieldCount;
 
+// The line "Условия" as the panel shows it: its label, tooltip with
+// examples, and the signs its buttons insert at the cursor.
+struct PanelSign {
+    std::string sign;             // "∠"
+    std::string accessible_name;  // "Вмъкни знак за ъгъл ∠"
+};
+struct PanelConditionsLine {
+    std::string label;             // "Условия:"
+    std::string accessible_name;   // "Условия"
+    std::string tooltip;           // the forms, with examples
+    std::vector<PanelSign> signs;  // ∠, ⊥, √
+};
+const PanelConditionsLine& ConditionsLine();
+
 // The givens of two or three filled fields, or the hint and the index of the
 // field it is about (-1 for none, kConditionsLine for the line "Условия").
 // When a field holds an exact value ("√3", "7/2") or the line "Условия" is
