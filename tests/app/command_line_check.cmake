@@ -33,7 +33,6 @@ set(cases
     # Givens as a textbook states them: conditions, exact values, angle
     # functions, one angle alone, four or five givens.
     "0|S = 175√3/8|--solve a=10 B=60 ACB=90"
-    "0|c = 10 − 2√5 ≈ 5,527864|--solve P=40 b=12 a+c=b+h"
     "0|r = h/2 = 4|--solve P=40 b=12 a+c=b+h"
     "0|S = 58,5|--solve a=12 h=6 ∠ABD=∠DBC"
     "0|b = √61 ≈ 7,8102497|--solve a=9 c=4 AC⊥BD"
