@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "trapezoid/condition_solution.hpp"
+#include "command_line_conditions.hpp"
 
 namespace {
 
@@ -209,36 +209,6 @@ std::string ReadElement(std::string_view argument, const trapezoid::NumberSettin
     return {};
 }
 
-// Whether the givens' own reading takes an argument that the elements'
-// reading refused: a condition, an exact value, a name beyond the eleven.
-bool IsCondition(std::string_view argument, const trapezoid::NumberSettings& settings) {
-    const std::size_t equals = argument.find('=');
-    if (equals != std::string_view::npos &&
-        trapezoid::FindElementName(argument.substr(0, equals)) &&
-        trapezoid::IsPlainNumber(argument.substr(equals + 1), settings)) {
-        return false;
-    }
-    const trapezoid::conditions::GivenReading reading = trapezoid::conditions::ReadGiven(argument);
-    return reading.given || !reading.unreadable;
-}
-
-constexpr std::size_t kMostGivens = 5;
-
-// Every argument read as a given of a textbook's form.
-CommandLine ReadConditions(const Reading& reading) {
-    const std::vector<std::string> texts(reading.quantities.begin(), reading.quantities.end());
-    trapezoid::ConditionTexts read = trapezoid::ReadConditionTexts(texts);
-    if (!read.message.empty()) {
-        CommandLine failure = Failure(std::move(read.message));
-        failure.error_code = read.unreadable ? 2 : 1;
-        return failure;
-    }
-    CommandLine result;
-    result.conditions = std::move(read.givens);
-    result.action = CommandLineAction::Solve;
-    return result;
-}
-
 // Three of a, b, c, h, P and S that form a kind go to the kind's worked
 // solution; any other two or three elements to the elements' solution;
 // conditions, exact values, a single angle and four or five givens to the
@@ -248,7 +218,7 @@ CommandLine ReadQuantities(const Reading& reading, const trapezoid::NumberSettin
     bool conditions = false;
     for (const std::string_view argument : reading.quantities) {
         if (std::string error = ReadElement(argument, settings, read); !error.empty()) {
-            if (!IsCondition(argument, settings)) {
+            if (!IsConditionArgument(argument, settings)) {
                 return Failure(std::move(error));
             }
             conditions = true;
@@ -258,13 +228,13 @@ CommandLine ReadQuantities(const Reading& reading, const trapezoid::NumberSettin
     const std::size_t count = reading.quantities.size();
     const bool single_angle = count == 1 && result.elements.size() == 1 &&
                               result.elements.front().element == trapezoid::Element::Angle;
-    if (count > kMostGivens || (count < 2 && !conditions && !single_angle)) {
+    if (count > kMostConditionArguments || (count < 2 && !conditions && !single_angle)) {
         return Failure(CountText(count) +
                        ", а се дават от два до пет (или един ъгъл), например --solve a=12 c=8 "
                        "B=45");
     }
     if (conditions || count > 3 || single_angle) {
-        return ReadConditions(reading);
+        return ReadConditionArguments(reading.quantities);
     }
     const std::optional<int> kind = KindOf(result.given);
     if (count == 3 && read.quantities_only && kind) {
