@@ -44,6 +44,8 @@ OwnProblemPanel::OwnProblemPanel(QWidget* parent)
         grid->addWidget(field, row, column + 1);
         fields_[index] = field;
     }
+    // Made before "Реши", so that Tab reaches the line and its buttons first.
+    QLayout* conditions_row = BuildConditionsRow();
     solve_ = new QPushButton(QStringLiteral("Реши"), this);
     connect(solve_, &QPushButton::clicked, this, &OwnProblemPanel::Read);
     hint_ = new QLabel(this);
@@ -57,7 +59,7 @@ OwnProblemPanel::OwnProblemPanel(QWidget* parent)
     bottom->addWidget(solve_, 0, Qt::AlignRight | Qt::AlignTop);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
-    layout->addLayout(BuildConditionsRow());
+    layout->addLayout(conditions_row);
     layout->addLayout(bottom);
 }
 

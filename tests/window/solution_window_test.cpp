@@ -221,6 +221,16 @@ class SolutionWindowTest : public QObject {
         const auto& [angle, perpendicular, root] = panel->SignButtons();
         QCOMPARE(root->accessibleName(), QStringLiteral("Вмъкни знак за корен √"));
         QCOMPARE(root->focusPolicy(), Qt::TabFocus);
+        // Tab leads from the line through ∠, ⊥ and √ to "Реши".
+        const auto next_by_tab = [](QWidget* from) {
+            QWidget* next = from->nextInFocusChain();
+            while ((next->focusPolicy() & Qt::TabFocus) == 0) {
+                next = next->nextInFocusChain();
+            }
+            return next;
+        };
+        QCOMPARE(next_by_tab(panel->ConditionsLine()), angle);
+        QCOMPARE(next_by_tab(root), panel->SolveButton());
         QLineEdit* h = panel->Field(trapezoid::Element::H);
         h->setFocus();
         QTest::keyClicks(h, QStringLiteral("23"));
