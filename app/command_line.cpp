@@ -219,7 +219,7 @@ CommandLine ReadQuantities(const Reading& reading, const trapezoid::NumberSettin
     for (const std::string_view argument : reading.quantities) {
         if (std::string error = ReadElement(argument, settings, read); !error.empty()) {
             if (!IsConditionArgument(argument, settings)) {
-                return Failure(std::move(error));
+                return Failure(RelationRefusal(argument).value_or(std::move(error)));
             }
             conditions = true;
         }

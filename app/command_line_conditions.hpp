@@ -3,6 +3,8 @@
 // names beyond the eleven elements, one angle alone, four or five givens.
 #pragma once
 
+#include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -14,6 +16,11 @@ inline constexpr std::size_t kMostConditionArguments = 5;
 // reading refused: a condition, an exact value, a name beyond the eleven.
 // A plain number of an element keeps the elements' reason ("a=0", "B=100").
 bool IsConditionArgument(std::string_view argument, const trapezoid::NumberSettings& settings);
+
+// The givens' own sentence for a relation they refuse ("a=3B": a length is
+// compared with lengths only); nothing for any other argument, which keeps
+// the elements' reason.
+std::optional<std::string> RelationRefusal(std::string_view argument);
 
 // Every argument read as a given of a textbook's form; an error with exit 2
 // for an unreadable given or unknown name, 1 for a given no trapezoid has.
