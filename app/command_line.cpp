@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <optional>
 
+#include "command_line_conditions.hpp"
+
 namespace {
 
 using trapezoid::kQuantityCount;
@@ -208,19 +210,31 @@ std::string ReadElement(std::string_view argument, const trapezoid::NumberSettin
 }
 
 // Three of a, b, c, h, P and S that form a kind go to the kind's worked
-// solution; any other two or three elements to the elements' solution.
+// solution; any other two or three elements to the elements' solution;
+// conditions, exact values, a single angle and four or five givens to the
+// solution of conditions.
 CommandLine ReadQuantities(const Reading& reading, const trapezoid::NumberSettings& settings) {
     ElementsRead read;
+    bool conditions = false;
     for (const std::string_view argument : reading.quantities) {
         if (std::string error = ReadElement(argument, settings, read); !error.empty()) {
-            return Failure(std::move(error));
+            if (!IsConditionArgument(argument, settings)) {
+                return Failure(RelationRefusal(argument).value_or(std::move(error)));
+            }
+            conditions = true;
         }
     }
     CommandLine& result = read.command;
-    const std::size_t count = result.elements.size();
-    if (count < 2 || count > 3) {
+    const std::size_t count = reading.quantities.size();
+    const bool single_angle = count == 1 && result.elements.size() == 1 &&
+                              result.elements.front().element == trapezoid::Element::Angle;
+    if (count > kMostConditionArguments || (count < 2 && !conditions && !single_angle)) {
         return Failure(CountText(count) +
-                       ", а се дават два или три, например --solve a=12 c=8 B=45");
+                       ", а се дават от два до пет (или един ъгъл), например --solve a=12 c=8 "
+                       "B=45");
+    }
+    if (conditions || count > 3 || single_angle) {
+        return ReadConditionArguments(reading.quantities);
     }
     const std::optional<int> kind = KindOf(result.given);
     if (count == 3 && read.quantities_only && kind) {

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "trapezoid/conditions/given.hpp"
 #include "trapezoid/elements.hpp"
 #include "trapezoid/solver.hpp"
 
@@ -16,7 +17,8 @@ enum class CommandLineAction { Solve, Help, Version, Error };
 // What the arguments ask for.
 struct CommandLine {
     CommandLineAction action = CommandLineAction::Error;
-    std::string error;  // Error: one Bulgarian line, without the program's name
+    std::string error;   // Error: one Bulgarian line, without the program's name
+    int error_code = 2;  // Error: 2 for a bad argument, 1 for a given no trapezoid can have
 
     // Solve, when three of a, b, c, h, P and S form a kind: the kind, its
     // given-marks and the texts as the boxes would hold them.
@@ -25,6 +27,9 @@ struct CommandLine {
     std::array<std::string, trapezoid::kQuantityCount> texts;
     // Solve, any other two or three elements (kind is -1): their values.
     std::vector<trapezoid::ElementGiven> elements;
+    // Solve, givens as a textbook states them (a condition, an exact value,
+    // one angle alone, four or five givens): these, and elements is empty.
+    std::vector<trapezoid::conditions::Given> conditions;
     std::string pdf_path;  // Solve: also write the pages to this PDF file; empty for none
 };
 

@@ -6,6 +6,7 @@
 #include "command_line.hpp"
 #include "command_line_pdf.hpp"
 #include "number_settings.hpp"
+#include "trapezoid/condition_solution.hpp"
 #include "trapezoid/element_solution.hpp"
 #include "trapezoid/worked_solution.hpp"
 
@@ -34,12 +35,12 @@ std::string HelpText(const std::string& program) {
            " [ОПЦИЯ]...\n"
            "  или:     " +
            program +
-           " --solve ИМЕ=СТОЙНОСТ ИМЕ=СТОЙНОСТ [ИМЕ=СТОЙНОСТ]\n"
+           " --solve ДАДЕНА... (от една до пет)\n"
            "           [--pdf ФАЙЛ]\n"
            "Решава правоъгълен трапец ABCD по три негови елемента.\n"
            "Без аргументи отваря прозореца на калкулатора.\n"
            "\n"
-           "  --solve ИМЕ=СТОЙНОСТ...  пресмята останалите елементи и извежда\n"
+           "  --solve ДАДЕНА...        пресмята останалите елементи и извежда\n"
            "                           решението на стандартния изход\n"
            "  --pdf ФАЙЛ               записва решението с чертежа и в PDF файл\n"
            "  -h, --help               извежда тази помощ и излиза\n"
@@ -66,11 +67,26 @@ std::string HelpText(const std::string& program) {
            "като 0° < ∠B ≤ 90° и 90° ≤ ∠C < 180°; 90° е правоъгълник.\n"
            "Числата се извеждат в регионалния формат на потребителя.\n"
            "\n"
+           "Дадените може да са и като в учебника, всяка в свой аргумент:\n"
+           "  r           радиусът на вписаната окръжност (тогава тя е вписана)\n"
+           "  AO, BO, HB  отсечка между две от A, B, C, D, H (петата на височината\n"
+           "              от C) и O (пресечната точка на диагоналите)\n"
+           "  ∠ACB, ACB   ъгъл при средната точка; tgB, sinB, cosB, cotgB, tg∠CAB\n"
+           "  7/2, √3, 2√3, 3√2/2, 2sqrt3, 2sqrt(3)   точни стойности\n"
+           "  h=c, a=3c, a=3/2c, C=5B, a:c=5:2, BO:OD=7:3, h+b=18, c−h=2\n"
+           "  a+c=b+h     в трапеца е вписана окръжност\n"
+           "  ∠ACB=90, ∠AOB=90, AC⊥BD   перпендикулярни прави\n"
+           "Три независими дадени определят трапеца; само ъгли и отношения\n"
+           "определят формата му; един ъгъл дава другия.\n"
+           "В обвивката дадените с (, ) или | се пишат в кавички: 'h=2sqrt(3)';\n"
+           "всяка има и запис без тях: h=2sqrt3.\n"
+           "\n"
            "Изходен код:\n"
            "  0  решението е изведено\n"
-           "  1  няма трапец с тези елементи (и когато те са зависими или си\n"
+           "  1  няма трапец с тези дадени (и когато те са зависими или си\n"
            "     противоречат) или числата не могат да се пресметнат\n"
-           "  2  грешен аргумент или PDF файлът не може да се запише\n"
+           "  2  грешен аргумент (нечетима дадена, непознато име) или PDF\n"
+           "     файлът не може да се запише\n"
            "\n"
            "Примери:\n"
            "  " +
@@ -80,7 +96,28 @@ std::string HelpText(const std::string& program) {
            program +
            " --solve a=12 c=8 B=45\n"
            "  " +
-           program + " --solve MN=14 h=6\n";
+           program +
+           " --solve MN=14 h=6\n"
+           "  " +
+           program +
+           " --solve a=10 B=60 ACB=90       (h = 5√3/2, c = 15/2, S = 175√3/8)\n"
+           "  " +
+           program +
+           " --solve P=40 b=12 a+c=b+h      (h = 8, r = 4, a = 10 + 2√5, S = 80)\n"
+           "  " +
+           program +
+           " --solve a=12 h=6 ∠ABD=∠DBC     (b = c = 15/2, S = 117/2)\n"
+           "  " +
+           program +
+           " --solve a=9 c=4 AC⊥BD          (h = 6, b = √61)\n"
+           "  " +
+           program +
+           " --solve a:c=3:1 h=c            (само ъглите; нужна е дължина)\n"
+           "  " +
+           program +
+           " --solve a=7 c=4 h=√3           (∠ABC = 30°, b = 2√3)\n"
+           "  " +
+           program + " --solve c=3 h=4 tgB=4/3         (m = 3, a = 6, b = 5)\n";
 }
 
 std::string VersionText(const std::string& program) {
@@ -108,13 +145,19 @@ void WriteLines(std::string text) {
 // Three of a, b, c, h, P and S that form a kind: the kind's worked solution.
 // Any other givens: what they determine, else why there is no trapezoid
 // (dependent, contradicting or impossible givens).
-trapezoid::WorkedSolution Solved(const CommandLine& command,
-                                 const trapezoid::NumberSettings& settings) {
-    if (command.kind >= 0) {
-        return trapezoid::BuildWorkedSolution(command.kind, command.given, command.texts, settings);
+// Givens as a textbook states them: the solution of conditions.
+trapezoid::ConditionSolution Solved(const CommandLine& command,
+                                    const trapezoid::NumberSettings& settings) {
+    if (!command.conditions.empty()) {
+        return trapezoid::SolveConditions(command.conditions, settings);
     }
-    return trapezoid::ElementWorkedSolution(trapezoid::SolveElements(command.elements, settings),
-                                            settings);
+    trapezoid::WorkedSolution worked =
+        command.kind >= 0
+            ? trapezoid::BuildWorkedSolution(command.kind, command.given, command.texts, settings)
+            : trapezoid::ElementWorkedSolution(trapezoid::SolveElements(command.elements, settings),
+                                               settings);
+    const int exit_code = worked.solved ? 0 : 1;
+    return {std::move(worked), exit_code};
 }
 
 }  // namespace
@@ -135,7 +178,7 @@ int RunCommandLine(int argc, char** argv) {
             Write(stdout, VersionText(program));
             return 0;
         case CommandLineAction::Solve: {
-            const trapezoid::WorkedSolution solution = Solved(command, settings);
+            const auto [solution, exit_code] = Solved(command, settings);
             WriteLines(solution.text);
             if (!command.pdf_path.empty()) {
                 const std::string error =
@@ -145,11 +188,11 @@ int RunCommandLine(int argc, char** argv) {
                     return 2;
                 }
             }
-            return solution.solved ? 0 : 1;
+            return exit_code;
         }
         case CommandLineAction::Error:
             break;
     }
     Write(stderr, program + ": " + command.error + "\n");
-    return 2;
+    return command.error_code;
 }

@@ -15,6 +15,7 @@
 #include "own_problem_panel.hpp"
 #include "read_only_text_view.hpp"
 #include "solution_drawing.hpp"
+#include "trapezoid/condition_solution.hpp"
 #include "trapezoid/element_solution.hpp"
 
 namespace {
@@ -97,6 +98,8 @@ SolutionWindow::SolutionWindow(const QList<QAction*>& shared_actions, QWidget* m
     own_problem_ = new OwnProblemPanel(this);
     own_problem_->SetNumberSettings(own_settings_);
     connect(own_problem_, &OwnProblemPanel::SolveRequested, this, &SolutionWindow::SolveOwnProblem);
+    connect(own_problem_, &OwnProblemPanel::ConditionsRequested, this,
+            &SolutionWindow::SolveOwnConditions);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(stale_note_);
@@ -109,6 +112,7 @@ SolutionWindow::SolutionWindow(const QList<QAction*>& shared_actions, QWidget* m
 void SolutionWindow::SetRequest(const SolveRequest& request) {
     request_ = request;
     own_givens_.reset();
+    own_conditions_.reset();
     own_problem_->ShowGivens(PanelTexts(request));
     stale_ = true;
     if (isVisible()) {
@@ -118,6 +122,15 @@ void SolutionWindow::SetRequest(const SolveRequest& request) {
 
 void SolutionWindow::SolveOwnProblem(const std::vector<trapezoid::ElementGiven>& givens) {
     own_givens_ = givens;
+    own_conditions_.reset();
+    stale_ = true;
+    Rebuild();
+    emit ownProblemSolved();
+}
+
+void SolutionWindow::SolveOwnConditions(const std::vector<trapezoid::conditions::Given>& givens) {
+    own_conditions_ = givens;
+    own_givens_.reset();
     stale_ = true;
     Rebuild();
     emit ownProblemSolved();
@@ -165,13 +178,15 @@ void SolutionWindow::showEvent(QShowEvent* event) {
 }
 
 void SolutionWindow::Rebuild() {
-    if (!stale_ || (!request_ && !own_givens_)) {
+    if (!stale_ || !HasSolution()) {
         return;
     }
     stale_ = false;
     const trapezoid::NumberSettings& settings = Settings();
     solution_ =
-        own_givens_
+        own_conditions_
+            ? trapezoid::SolveConditions(*own_conditions_, settings, {decimals_->value()}).worked
+        : own_givens_
             ? trapezoid::ElementWorkedSolution(
                   trapezoid::SolveElements(*own_givens_, settings, {decimals_->value()}), settings)
             : request_->BuildSolution(decimals_->value());

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "solve_request.hpp"
+#include "trapezoid/conditions/given.hpp"
 #include "trapezoid/elements.hpp"
 #include "trapezoid/worked_solution.hpp"
 
@@ -31,13 +32,14 @@ class SolutionWindow : public QWidget {
     void SetRequest(const SolveRequest& request);
     // Shows the solution of the panel's own givens instead, until the next request.
     void SolveOwnProblem(const std::vector<trapezoid::ElementGiven>& givens);
+    void SolveOwnConditions(const std::vector<trapezoid::conditions::Given>& givens);
     // Opens the window beside the main window the first time, else raises it.
     void Present();
 
     // What the window shows: built for the latest solve with the chosen decimals.
     const trapezoid::WorkedSolution& Solution();
     // A solve or an own problem to show.
-    bool HasSolution() const { return request_ || own_givens_; }
+    bool HasSolution() const { return request_ || own_givens_ || own_conditions_; }
     QString ShownText() const;
     int ApproximateDecimals() const;
     // The decimal separator the solution is written with.
@@ -72,6 +74,7 @@ class SolutionWindow : public QWidget {
     OwnProblemPanel* own_problem_ = nullptr;
     trapezoid::NumberSettings own_settings_;
     std::optional<std::vector<trapezoid::ElementGiven>> own_givens_;
+    std::optional<std::vector<trapezoid::conditions::Given>> own_conditions_;
     std::optional<SolveRequest> request_;
     trapezoid::WorkedSolution solution_;
     bool stale_ = false;  // the solution does not yet follow the request or the decimals

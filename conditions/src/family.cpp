@@ -4,6 +4,7 @@
 // the scale, and h or c as a multiple of a.
 #include <algorithm>
 #include <cmath>
+#include <set>
 
 #include "solving.hpp"
 
@@ -37,6 +38,9 @@ std::vector<Trapezoid> FamilyMembers(const std::vector<const Equation*>& equatio
         fixed.push_back(&kUnitBase);
     }
     std::vector<Trapezoid> members;
+    // The probes each member was fixed by: where the givens skip the first
+    // probes, several starts would otherwise fix the same member again.
+    std::set<std::vector<const Equation*>> tried;
     // Each probe in turn goes first, the next ones fill up to three.
     for (std::size_t start = 0; start < kProbes.size() && members.size() < wanted; ++start) {
         std::vector<const Equation*> trial = fixed;
@@ -46,7 +50,7 @@ std::vector<Trapezoid> FamilyMembers(const std::vector<const Equation*>& equatio
                 trial.pop_back();
             }
         }
-        if (trial.size() != 3 || Independent(trial).size() != 3) {
+        if (trial.size() != 3 || Independent(trial).size() != 3 || !tried.insert(trial).second) {
             continue;
         }
         for (const Trapezoid& t : SolveThree({trial[0], trial[1], trial[2]})) {

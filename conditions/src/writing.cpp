@@ -63,19 +63,4 @@ std::string LengthEnding(const FoundLength& length, const NumberSettings& settin
     return "= " + written + " ≈ " + decimal;
 }
 
-std::string AngleEnding(double degrees) {
-    const double in_seconds = degrees * 3600.0;
-    const long seconds = std::lround(in_seconds);
-    std::string text = std::to_string(seconds / 3600) + "°";
-    const long minutes = seconds / 60 % 60;
-    if (minutes != 0 || seconds % 60 != 0) {
-        text += std::to_string(minutes) + "′";
-    }
-    if (seconds % 60 != 0) {
-        text += std::to_string(seconds % 60) + "″";
-    }
-    const bool whole = std::abs(in_seconds - static_cast<double>(seconds)) < 1e-6;
-    return (whole ? "= " : "≈ ") + text;
-}
-
 }  // namespace trapezoid::conditions

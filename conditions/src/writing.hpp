@@ -5,6 +5,7 @@
 #include <string>
 
 #include "trapezoid/conditions/solve.hpp"
+#include "trapezoid/shared/value_writing.hpp"
 
 namespace trapezoid::conditions {
 
@@ -19,7 +20,7 @@ std::string ExactText(const exact::Surd& value, const NumberSettings& settings);
 // "≈ 12,3456789".
 std::string LengthEnding(const FoundLength& length, const NumberSettings& settings);
 
-// "= 45°" for a whole number of seconds, else "≈ 26°33′54″".
-std::string AngleEnding(double degrees);
+// The engine's angle writer: "= 45°", "≈ 26°33′54″".
+using detail::AngleEnding;
 
 }  // namespace trapezoid::conditions

@@ -163,4 +163,12 @@ ElementReading ReadElementArgument(std::string_view argument, const NumberSettin
     return ReadElement(*element, argument.substr(sign + 1), settings);
 }
 
+bool IsPlainNumber(std::string_view text, const NumberSettings& settings) {
+    try {
+        return ReadQuantityText(text, settings).unread.empty();
+    } catch (const ArithmeticError&) {
+        return true;  // a number beyond the range of a double
+    }
+}
+
 }  // namespace trapezoid

@@ -93,6 +93,9 @@ Dual GivenValue(double value);
 
 // A given's value: exactly the decimal typed, when there is one.
 inline Dual GivenValue(const ElementGiven& given) {
+    if (given.exact) {
+        return Dual(given.value, given.exact);
+    }
     return given.decimal.empty() ? GivenValue(given.value)
                                  : Dual(given.value, exact::Surd::FromDecimal(given.decimal));
 }

@@ -78,12 +78,105 @@ const std::vector<PanelField>& PanelFields() {
     return fields;
 }
 
+namespace {
+
+constexpr std::size_t kMostGivens = 5;
+
+// The name a given of a textbook's form takes for a field: "a", "AC", "B", "C".
+std::string ConditionName(const PanelField& field) {
+    if (field.name.element == Element::Angle) {
+        return field.name.obtuse ? "C" : "B";
+    }
+    return field.symbol;
+}
+
+// Every filled field and the line "Условия" as givens of a textbook's form.
+PanelReading ReadConditions(const std::vector<std::string>& texts, const NumberSettings& settings) {
+    const std::vector<PanelField>& fields = PanelFields();
+    PanelReading reading;
+    for (std::size_t index = 0; index < fields.size() && index < texts.size(); ++index) {
+        const std::string& text = texts[index];
+        if (IsBlank(text)) {
+            continue;
+        }
+        const int at = static_cast<int>(index);
+        // A number the elements refuse keeps their hint ("0", "100" for ∠B).
+        if (IsPlainNumber(text, settings)) {
+            const ElementReading element = ReadElement(fields[index].name, text, settings);
+            if (!element.given) {
+                return {{}, {}, element.error, at};
+            }
+        }
+        conditions::GivenReading given =
+            conditions::ReadGiven(ConditionName(fields[index]) + "=" + text);
+        if (!given.given) {
+            return {{}, {}, given.message, at};
+        }
+        reading.conditions.push_back(std::move(*given.given));
+    }
+    const std::size_t line = static_cast<std::size_t>(kConditionsLine);
+    if (line < texts.size() && !IsBlank(texts[line])) {
+        for (conditions::GivenReading& given : conditions::ReadGivens(texts[line])) {
+            if (!given.given) {
+                return {{}, {}, given.message, kConditionsLine};
+            }
+            reading.conditions.push_back(std::move(*given.given));
+        }
+    }
+    if (reading.conditions.size() > kMostGivens) {
+        return {{},
+                {},
+                "Дайте от една до пет дадени (дадени: " +
+                    std::to_string(reading.conditions.size()) + ").",
+                -1};
+    }
+    return reading;
+}
+
+// A field with an exact value such as "√3" or "7/2", or a filled line
+// "Условия": the givens are of a textbook's form.
+bool TakesConditions(const std::vector<std::string>& texts, const NumberSettings& settings) {
+    const std::size_t line = static_cast<std::size_t>(kConditionsLine);
+    if (line < texts.size() && !IsBlank(texts[line])) {
+        return true;
+    }
+    for (std::size_t index = 0; index < line && index < texts.size(); ++index) {
+        const std::string& text = texts[index];
+        if (!IsBlank(text) && !IsPlainNumber(text, settings) && conditions::ReadValue(text)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+const PanelConditionsLine& ConditionsLine() {
+    static const PanelConditionsLine line = {
+        "Условия:",
+        "Условия",
+        "Връзки и условия, разделени с „;“, например: h=c; a:c=5:2; a=3/2c; ∠ACB=90; AC⊥BD; "
+        "∠ABD=∠DBC; a+c=b+h; h+b=18; tgB=3/4; r=2. Полетата приемат и точни стойности: √3, "
+        "3√2/2, 7/2, 2sqrt3.",
+        {{"∠", "Вмъкни знак за ъгъл ∠"},
+         {"⊥", "Вмъкни знак за перпендикулярност ⊥"},
+         {"√", "Вмъкни знак за корен √"}}};
+    return line;
+}
+
 PanelReading ReadPanel(const std::vector<std::string>& texts, const NumberSettings& settings) {
     const std::vector<PanelField>& fields = PanelFields();
     const auto text_of = [&](std::size_t index) -> std::string_view {
         return index < texts.size() ? std::string_view(texts[index]) : std::string_view();
     };
     const std::size_t acute_angle = static_cast<std::size_t>(ElementIndex(Element::Angle));
+    if (!IsBlank(text_of(fields.size() - 1)) && !IsBlank(text_of(acute_angle))) {
+        return {
+            {}, {}, "Попълнете само един от ъглите ∠B и ∠C: ∠C = 180° − ∠B.", kPanelFieldCount - 1};
+    }
+    if (TakesConditions(texts, settings)) {
+        return ReadConditions(texts, settings);
+    }
     PanelReading reading;
     int filled = 0;
     for (std::size_t index = 0; index < fields.size(); ++index) {
@@ -91,20 +184,17 @@ PanelReading ReadPanel(const std::vector<std::string>& texts, const NumberSettin
             continue;
         }
         ++filled;
-        if (index + 1 == fields.size() && !IsBlank(text_of(acute_angle))) {
-            return {{},
-                    "Попълнете само един от ъглите ∠B и ∠C: ∠C = 180° − ∠B.",
-                    static_cast<int>(index)};
-        }
         const ElementReading element = ReadElement(fields[index].name, text_of(index), settings);
         if (!element.given) {
-            return {{}, element.error, static_cast<int>(index)};
+            return {{}, {}, element.error, static_cast<int>(index)};
         }
         reading.givens.push_back(*element.given);
     }
     if (filled < 2 || filled > 3) {
-        return {
-            {}, "Попълнете две или три полета (попълнени: " + std::to_string(filled) + ").", -1};
+        return {{},
+                {},
+                "Попълнете две или три полета (попълнени: " + std::to_string(filled) + ").",
+                -1};
     }
     return reading;
 }

@@ -170,6 +170,10 @@ std::optional<NoTrapezoid> FindTrapezoids(ElementSet known, Values<Dual> values,
     return std::nullopt;
 }
 
+std::string PossibilityHeading(std::size_t index) {
+    return index < kHeadings.size() ? std::string(kHeadings[index]) : std::to_string(index + 1);
+}
+
 void ShareSteps(std::vector<ElementTrapezoid>& trapezoids, std::vector<std::string>& shared) {
     if (trapezoids.empty()) {
         return;
@@ -197,7 +201,7 @@ void ShareSteps(std::vector<ElementTrapezoid>& trapezoids, std::vector<std::stri
         auto& steps = trapezoids[i].steps;
         steps.erase(steps.begin(), steps.begin() + static_cast<std::ptrdiff_t>(common));
         if (trapezoids.size() > 1 && i < kHeadings.size()) {
-            trapezoids[i].heading = std::string(kHeadings[i]);
+            trapezoids[i].heading = PossibilityHeading(i);
         }
     }
 }

@@ -38,6 +38,9 @@ std::optional<NoTrapezoid> FindTrapezoids(ElementSet known, Values<Dual> values,
                                           const detail::ValueWriter& writer,
                                           std::vector<ElementTrapezoid>& found);
 
+// "Първа възможност", "Втора възможност", ... for the trapezoid at `index`.
+std::string PossibilityHeading(std::size_t index);
+
 // Moves the steps all trapezoids begin with to `shared`, and heads the
 // trapezoids "Първа възможност", ... when there are several.
 void ShareSteps(std::vector<ElementTrapezoid>& trapezoids, std::vector<std::string>& shared);

@@ -106,6 +106,7 @@ std::string MoreLine(const ElementSolution& solution, const ElementTrapezoid& tr
     add(Element::MN, "средна основа", EndingOf(trapezoid, Element::MN), false);
     add(Element::Angle, "∠ABC", EndingOf(trapezoid, Element::Angle), false);
     add(Element::Angle, "∠BCD", elements::AngleEnding(180.0 - trapezoid.angle_b), true);
+    parts.insert(parts.end(), trapezoid.more.begin(), trapezoid.more.end());
     return "Още: " + Joined(parts, "; ");
 }
 
@@ -120,7 +121,9 @@ std::vector<std::string> Symbols(const std::vector<Element>& elements) {
 }  // namespace
 
 std::string WriteElementSolution(const ElementSolution& solution, const NumberSettings& settings) {
-    std::vector<std::string> lines = {"Дадено: " + ValuesAsGiven(solution.givens, "; ", settings)};
+    std::vector<std::string> lines = {
+        "Дадено: " + (solution.stated.empty() ? ValuesAsGiven(solution.givens, "; ", settings)
+                                              : Joined(solution.stated, "; "))};
     using Status = ElementSolution::Status;
     if (solution.status == Status::TwoGivens) {
         lines.push_back("Решение:");

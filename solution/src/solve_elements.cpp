@@ -32,7 +32,9 @@ ElementSolution Impossible(ElementSolution solution, elements::NoTrapezoid why) 
 ElementSet Typed(const std::vector<ElementGiven>& givens) {
     ElementSet typed;
     for (const ElementGiven& given : givens) {
-        typed.Add(given.element);
+        if (!given.exact) {  // an exact value found is put in by its exact form
+            typed.Add(given.element);
+        }
     }
     return typed;
 }

@@ -9,25 +9,6 @@ std::string NumberText(double value, const NumberSettings& settings) {
     return detail::ValueWriter(settings, 7).Decimal(value);
 }
 
-std::string AngleText(double degrees) {
-    const long seconds = std::lround(degrees * 3600.0);
-    std::string text = std::to_string(seconds / 3600) + "°";
-    const long minutes = seconds / 60 % 60;
-    if (minutes != 0 || seconds % 60 != 0) {
-        text += std::to_string(minutes) + "′";
-    }
-    if (seconds % 60 != 0) {
-        text += std::to_string(seconds % 60) + "″";
-    }
-    return text;
-}
-
-std::string AngleEnding(double degrees) {
-    const double seconds = degrees * 3600.0;
-    const bool exact = std::abs(seconds - std::round(seconds)) <= 1e-6;
-    return (exact ? "= " : "≈ ") + AngleText(degrees);
-}
-
 std::string PutIn(Element element, double value, const NumberSettings& settings, bool in_formula) {
     if (element == Element::Angle) {
         return AngleText(value);

@@ -14,11 +14,9 @@ namespace trapezoid::elements {
 // "5", "5,6568542", "−2,5".
 std::string NumberText(double value, const NumberSettings& settings);
 
-// "45°", "33°30′", "33°33′26″" (to the nearest second).
-std::string AngleText(double degrees);
-
-// "= 45°" when the angle is a whole number of seconds, else "≈ 33°33′26″".
-std::string AngleEnding(double degrees);
+// The one angle writer: "45°", "33°33′26″"; "= 45°", "≈ 33°33′26″".
+using detail::AngleEnding;
+using detail::AngleText;
 
 // The value of an element as a formula shows it: a number, in parentheses
 // when negative (in a sentence without them), or an angle.

@@ -208,4 +208,23 @@ Substitution GivenSubstitution(const ValueWriter& writer, const ValueWithExact& 
     return StartsWith(text, kMinus) ? Parenthesized(text) : Substitution{text};
 }
 
+std::string AngleText(double degrees) {
+    const long seconds = std::lround(degrees * 3600.0);
+    std::string text = std::to_string(seconds / 3600) + "°";
+    const long minutes = seconds / 60 % 60;
+    if (minutes != 0 || seconds % 60 != 0) {
+        text += std::to_string(minutes) + "′";
+    }
+    if (seconds % 60 != 0) {
+        text += std::to_string(seconds % 60) + "″";
+    }
+    return text;
+}
+
+std::string AngleEnding(double degrees) {
+    const double seconds = degrees * 3600.0;
+    const bool exact = std::abs(seconds - std::round(seconds)) <= 1e-6;
+    return (exact ? "= " : "≈ ") + AngleText(degrees);
+}
+
 }  // namespace trapezoid::detail

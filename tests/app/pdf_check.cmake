@@ -46,12 +46,16 @@ expect_in_pdf("${FOLDER}/решение.pdf" "${line}")
 run_pdf(1 "Няма правоъгълен трапец[^\n]*" "${FOLDER}/none.pdf" --solve a=6 b=3 c=3)
 expect_in_pdf("${FOLDER}/none.pdf" "${line}")
 
+# A condition: its reason stands in the PDF too.
+run_pdf(0 "△ABD[^\n]*" "${FOLDER}/условие.pdf" --solve a=9 c=4 AC⊥BD)
+expect_in_pdf("${FOLDER}/условие.pdf" "${line}")
+
 run_pdf(2 "Отговор:[^\n]*" "${FOLDER}/missing/x.pdf" --solve a=10 b=6 c=5)
 if(NOT errors MATCHES "^[^\n]*няма папка[^\n]*\n$" OR EXISTS "${FOLDER}/missing")
     message(SEND_ERROR "expected one line on the missing folder, got '${errors}'")
 endif()
 file(GLOB left_over "${FOLDER}/*")
 list(LENGTH left_over count)
-if(NOT count EQUAL 2)
-    message(SEND_ERROR "expected only the two written files, found ${left_over}")
+if(NOT count EQUAL 3)
+    message(SEND_ERROR "expected only the three written files, found ${left_over}")
 endif()

@@ -99,6 +99,33 @@ try {
         await tab.keyboard.press("Enter");
     });
 
+    await check("the line Условия with the ∠ button and Enter gives S = 175√3/8", async () => {
+        await fillGivens(tab, { 0: "10", 1: "", 2: "", 10: "60", 12: "ACB=90" });
+        await tab.focus("#given-12");
+        await tab.keyboard.press("Home");
+        await tab.click("#givens button.sign");  // ∠, at the cursor
+        expect((await fieldValues(tab))[12] === "∠ACB=90",
+               `the line reads ${(await fieldValues(tab))[12]}`);
+        expect(await tab.evaluate(() => document.activeElement.id === "given-12"),
+               "the cursor left the line");
+        await tab.keyboard.press("Enter");
+        expectIncludes(await shownText(tab), "S = 175√3/8");
+        const names = await tab.$$eval("#givens button.sign",
+                                       (buttons) => buttons.map((b) => b.getAttribute("aria-label")));
+        expect(names.length === 3 && names.every((name) => name.startsWith("Вмъкни")),
+               `buttons: ${names.join(" | ")}`);
+        expect((await tab.$eval("#given-12", (input) => input.closest(".given").title)).includes("AC⊥BD"),
+               "no tooltip with examples");
+    });
+
+    await check("a condition the engine cannot read shows its hint at the line", async () => {
+        await fillGivens(tab, { 12: "x=3" });
+        await tab.keyboard.press("Enter");
+        expectIncludes(await hintAt(tab, 12), "„x=3“");
+        await fillGivens(tab, { 0: "10", 1: "6", 2: "5", 10: "", 12: "" });
+        await tab.keyboard.press("Enter");
+    });
+
     await check("the field in focus shows a visible outline", async () => {
         const outline = await tab.evaluate(() => {
             const style = getComputedStyle(document.activeElement);
@@ -196,9 +223,11 @@ try {
         expect(!(await overflowsSideways(tab)), "the page scrolls sideways");
         const small = await smallControls(tab);
         expect(small.length === 0, `smaller than 44 px: ${small.join(", ")}`);
+        // The values take a number pad; the line "Условия" takes letters too.
         expect(await tab.evaluate(() => [...document.querySelectorAll("input")].every(
-                   (input) => input.inputMode === "decimal")),
-               "a field without inputmode=decimal");
+                   (input) => input.inputMode ===
+                       (input.closest(".conditions") ? "text" : "decimal"))),
+               "a value field without inputmode=decimal, or the line Условия with it");
     });
     await screenshot(tab, "phone");
 

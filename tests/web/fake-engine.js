@@ -2,7 +2,8 @@
 // A stand-in for the WebAssembly engine with the same interface, for trying
 // and checking the page before the engine is built: it knows the panel's
 // fields and hints, solves kind "a,b,c" in decimals, and answers two problems
-// (a = 10, b = 6, c = 5 and P = 20, b = 6, c = 3) with the real engine's text.
+// (a = 10, b = 6, c = 5 and P = 20, b = 6, c = 3) with the real engine's text,
+// and one with the line "Условия" (a = 10, ∠B = 60, ∠ACB=90).
 // Never shipped in the page.
 /* eslint-disable no-var */
 var createTrapezoidEngine = (function () {
@@ -96,9 +97,40 @@ var createTrapezoidEngine = (function () {
         });
     }
 
+    var CONDITIONS_LINE = {
+        kind: "conditions", symbol: "Условия", label: "Условия:", accessibleName: "Условия",
+        placeholder: "",
+        tooltip: "Връзки и условия, разделени с „;“, например: h=c; a:c=5:2; ∠ACB=90; AC⊥BD.",
+        signs: [{ sign: "∠", accessibleName: "Вмъкни знак за ъгъл ∠" },
+                { sign: "⊥", accessibleName: "Вмъкни знак за перпендикулярност ⊥" },
+                { sign: "√", accessibleName: "Вмъкни знак за корен √" }],
+    };
+
+    // The line "Условия": one problem, a = 10, ∠B = 60° and ∠ACB = 90°; any
+    // other line gets the hint at the line.
+    function solveConditions(fields, line, separator, fontPx) {
+        var typed = line.replace(/\s+/g, "");
+        if (typed !== "∠ACB=90" || String(fields[0]).trim() !== "10" ||
+            String(fields[10]).trim() !== "60") {
+            return hint("„" + line + "“: заместителят на изчислителя знае само a = 10, ∠B = 60 и ∠ACB=90.",
+                        FIELDS.length);
+        }
+        var h = 5 * Math.sqrt(3) / 2;
+        return { status: "done", solved: true, noFigureReason: "",
+                 text: withSeparator("Дадено: a = 10; B = 60; ∠ACB = 90\nТърси се: b, c, h, P, S\n" +
+                     "Решение:\n△ACB е правоъгълен и CH е височината към хипотенузата ⇒ CH² = AH·HB ⇒ h² = c·m\n" +
+                     "Отговор: b = 5; c = 7.5; h = 5√3/2 ≈ 4.330127; S = 175√3/8 ≈ 37.8886114", separator),
+                 figures: [figure([[10, "10"], [5, "5"], [7.5, "7.5"], [h, "5√3/2"]], "", fontPx,
+                                  separator)] };
+    }
+
     function solve(request) {
         var separator = request.decimalSeparator === "," ? "," : ".";
         var fields = request.fields, givens = {}, keys = [], filled = 0;
+        var line = String(request.conditions ?? fields[FIELDS.length] ?? "").trim();
+        if (line !== "") {
+            return solveConditions(fields, line, separator, Number(request.fontPx) || 16);
+        }
         for (var i = 0; i < FIELDS.length; ++i) {
             var typed = String(fields[i] || "").trim();
             if (typed === "") continue;
@@ -154,7 +186,7 @@ var createTrapezoidEngine = (function () {
                 return JSON.stringify(FIELDS.map(function (field, index) {
                     return { symbol: field[0], label: field[0] + ":", accessibleName: field[1],
                              placeholder: index >= 10 ? "°" : "" };
-                }));
+                }).concat([CONDITIONS_LINE]));
             },
             solvePanel: function (json) {
                 try {

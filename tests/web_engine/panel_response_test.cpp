@@ -106,12 +106,39 @@ TEST(PanelResponse, GivesNoFigureButItsReasonWhenThereIsNoTrapezoid) {
 
 TEST(PanelResponse, ListsThePanelsFieldsInItsOrder) {
     const json fields = json::parse(PanelFieldsJson());
-    ASSERT_EQ(fields.size(), 12U);
+    ASSERT_EQ(fields.size(), 13U);  // the twelve fields, then the line "Условия"
     EXPECT_EQ(fields[0]["symbol"], "a");
     EXPECT_EQ(fields[0]["label"], "a:");
     EXPECT_EQ(fields[0]["accessibleName"], "По-голямата основа a");
     EXPECT_EQ(fields[11]["symbol"], "∠C");
     EXPECT_EQ(fields[11]["placeholder"], "°");
+}
+
+TEST(PanelResponse, SolvesTheLineOfConditionsByItsKeyOrAsTheLastField) {
+    std::vector<std::string> fields(12);
+    fields[0] = "10";
+    fields[10] = "60";
+    json request = {{"fields", fields}, {"conditions", "∠ACB=90"}, {"decimalSeparator", ","}};
+    json response = json::parse(SolvePanelJson(request.dump(), EstimateText));
+    ASSERT_EQ(response["status"], "done") << response.dump();
+    EXPECT_NE(response["text"].get<std::string>().find("S = 175√3/8"), std::string::npos);
+    EXPECT_EQ(response["figures"].size(), 1U);
+
+    fields.push_back("x=3");
+    response = Solve(fields);
+    EXPECT_EQ(response["status"], "hint") << response.dump();
+    EXPECT_EQ(response["field"], 12);
+}
+
+TEST(PanelResponse, DescribesTheLineOfConditionsAfterTheFields) {
+    const json fields = json::parse(PanelFieldsJson());
+    ASSERT_EQ(fields.size(), 13U);
+    const json& line = fields.back();
+    EXPECT_EQ(line["kind"], "conditions");
+    EXPECT_EQ(line["label"], "Условия:");
+    EXPECT_NE(line["tooltip"].get<std::string>().find("AC⊥BD"), std::string::npos);
+    ASSERT_EQ(line["signs"].size(), 3U);
+    EXPECT_EQ(line["signs"][1]["sign"], "⊥");
 }
 
 }  // namespace

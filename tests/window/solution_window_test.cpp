@@ -158,6 +158,93 @@ class SolutionWindowTest : public QObject {
         QCOMPARE(solution->ShownText(), shown);
     }
 
+    void theOwnProblemSolvesExactValuesAndConditions_data() {
+        QTest::addColumn<QStringList>("fields");  // a, b, c, h, P, S, m, AC, BD, MN, ∠B
+        QTest::addColumn<QString>("conditions");
+        QTest::addColumn<QString>("shown");  // a line the solution holds; empty: a hint
+        QTest::addColumn<QString>("hint");
+        const QStringList none(11);
+        QStringList exact = none, leg = none, bisector = none, alone = none;
+        exact[0] = "7", exact[2] = "4", exact[3] = "√3";
+        leg[0] = "10", leg[10] = "60";
+        bisector[0] = "12";
+        alone[0] = "2sqrt3";
+        QTest::newRow("an exact value in a field") << exact << ""
+                                                   << "b = 2√3"
+                                                   << "";
+        QTest::newRow("a condition") << leg << "∠ACB=90"
+                                     << "S = 175√3/8"
+                                     << "";
+        QTest::newRow("conditions separated by ;") << bisector << "h=6; ∠ABD=∠DBC"
+                                                   << "Отговор: b = 7.5; c = 7.5"
+                                                   << "";
+        QTest::newRow("a shape only") << none << "a:c=3:1; h=c"
+                                      << "нужна е още една дължина"
+                                      << "";
+        QTest::newRow("an unknown name") << leg << "x=3"
+                                         << ""
+                                         << "„x“";
+        QTest::newRow("one exact value alone") << alone << ""
+                                               << "една дадена не стига"
+                                               << "";
+    }
+    void theOwnProblemSolvesExactValuesAndConditions() {
+        QFETCH(QStringList, fields);
+        QFETCH(QString, conditions);
+        QFETCH(QString, shown);
+        QFETCH(QString, hint);
+        window_->activateWindow();
+        window_->Menu()->OwnProblemAction()->trigger();
+        SolutionWindow* solution = window_->Menu()->Window();
+        QVERIFY(solution != nullptr);
+        OwnProblemPanel* panel = solution->OwnProblem();
+        QVERIFY(
+            QTest::qWaitFor([panel] { return panel->Field(trapezoid::Element::A)->hasFocus(); }));
+        std::array<QString, trapezoid::kElementCount> texts;
+        std::copy(fields.begin(), fields.end(), texts.begin());
+        panel->ShowGivens(texts);
+        panel->ConditionsLine()->setFocus();
+        panel->ConditionsLine()->setText(conditions);  // keyClicks takes ASCII only
+        QTest::keyClick(panel->ConditionsLine(), Qt::Key_Return);
+        if (shown.isEmpty()) {
+            QVERIFY2(panel->Hint().contains(hint), qPrintable(panel->Hint()));
+            QVERIFY(panel->ConditionsLine()->hasFocus());
+        } else {
+            QVERIFY2(solution->ShownText().contains(shown), qPrintable(solution->ShownText()));
+            QVERIFY(panel->Hint().isEmpty());
+        }
+    }
+
+    void theSignButtonsInsertAtTheCursorOfTheLineLastTypedIn() {
+        window_->Menu()->OwnProblemAction()->trigger();
+        OwnProblemPanel* panel = window_->Menu()->Window()->OwnProblem();
+        const auto& [angle, perpendicular, root] = panel->SignButtons();
+        QCOMPARE(root->accessibleName(), QStringLiteral("Вмъкни знак за корен √"));
+        QCOMPARE(root->focusPolicy(), Qt::TabFocus);
+        // Tab leads from the line through ∠, ⊥ and √ to "Реши".
+        const auto next_by_tab = [](QWidget* from) {
+            QWidget* next = from->nextInFocusChain();
+            while ((next->focusPolicy() & Qt::TabFocus) == 0) {
+                next = next->nextInFocusChain();
+            }
+            return next;
+        };
+        QCOMPARE(next_by_tab(panel->ConditionsLine()), angle);
+        QCOMPARE(next_by_tab(root), panel->SolveButton());
+        QLineEdit* h = panel->Field(trapezoid::Element::H);
+        h->setFocus();
+        QTest::keyClicks(h, QStringLiteral("23"));
+        QTest::keyClick(h, Qt::Key_Left);
+        root->click();
+        QCOMPARE(h->text(), QStringLiteral("2√3"));
+        panel->ConditionsLine()->setFocus();
+        QTest::keyClicks(panel->ConditionsLine(), QStringLiteral("AC"));
+        perpendicular->click();
+        QTest::keyClicks(panel->ConditionsLine(), QStringLiteral("BD; "));
+        angle->click();
+        QCOMPARE(panel->ConditionsLine()->text(), QStringLiteral("AC⊥BD; ∠"));
+    }
+
     void theOwnProblemTakesTheObtuseAngleAndCanBeCopiedBeforeAnySolve() {
         window_->Menu()->OwnProblemAction()->trigger();
         SolutionWindow* solution = window_->Menu()->Window();

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "trapezoid/conditions/given.hpp"
 #include "trapezoid/elements.hpp"
 #include "trapezoid/worked_solution.hpp"
 
@@ -12,5 +13,10 @@ namespace web {
 // The worked solution of the panel's givens, with `decimals` after "≈".
 trapezoid::WorkedSolution SolveGivens(const std::vector<trapezoid::ElementGiven>& givens,
                                       const trapezoid::NumberSettings& settings, int decimals);
+
+// The worked solution of givens of a textbook's form (the line "Условия",
+// exact values).
+trapezoid::WorkedSolution SolveConditions(const std::vector<trapezoid::conditions::Given>& givens,
+                                          const trapezoid::NumberSettings& settings, int decimals);
 
 }  // namespace web

@@ -41,6 +41,11 @@ PanelRequest ReadRequest(const json& request) {
             read.fields.push_back(field.is_string() ? field.get<std::string>() : std::string());
         }
     }
+    // The line "Условия" after the fields, by its own key or as the last field.
+    if (const auto line = request.find("conditions"); line != request.end() && line->is_string()) {
+        read.fields.resize(static_cast<std::size_t>(trapezoid::kConditionsLine) + 1);
+        read.fields.back() = line->get<std::string>();
+    }
     if (const auto decimals = request.find("decimals");
         decimals != request.end() && decimals->is_number()) {
         read.decimals = std::clamp(static_cast<int>(decimals->get<double>()), 0, 7);
@@ -64,7 +69,9 @@ json Solve(const PanelRequest& request, const MeasureText& measure) {
         return Hint(reading.hint, reading.field);
     }
     const trapezoid::WorkedSolution solution =
-        SolveGivens(reading.givens, settings, request.decimals);
+        reading.conditions.empty()
+            ? SolveGivens(reading.givens, settings, request.decimals)
+            : SolveConditions(reading.conditions, settings, request.decimals);
     const PageMeasure page_measure(measure, request.font_px);
     return {{"status", "done"},
             {"solved", solution.solved},
@@ -83,6 +90,18 @@ std::string PanelFieldsJson() {
                           {"accessibleName", field.accessible_name},
                           {"placeholder", field.placeholder}});
     }
+    const trapezoid::PanelConditionsLine& line = trapezoid::ConditionsLine();
+    json signs = json::array();
+    for (const trapezoid::PanelSign& sign : line.signs) {
+        signs.push_back({{"sign", sign.sign}, {"accessibleName", sign.accessible_name}});
+    }
+    fields.push_back({{"kind", "conditions"},
+                      {"symbol", "Условия"},
+                      {"label", line.label},
+                      {"accessibleName", line.accessible_name},
+                      {"placeholder", ""},
+                      {"tooltip", line.tooltip},
+                      {"signs", signs}});
     return fields.dump();
 }
 

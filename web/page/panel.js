@@ -42,16 +42,61 @@ function fieldCell(document, field, index) {
     return { cell, input, hint };
 }
 
+// The line "Условия" (an entry with kind "conditions"): relations and
+// conditions, with buttons that insert ∠, ⊥ and √ at the cursor of the
+// field last typed in.
+function conditionsCell(document, field, index, panel) {
+    const made = fieldCell(document, field, index);
+    made.cell.classList.add("conditions");
+    made.cell.title = String(field.tooltip ?? "");
+    made.input.inputMode = "text";
+    const signs = document.createElement("span");
+    signs.className = "signs";
+    for (const { sign, accessibleName } of Array.isArray(field.signs) ? field.signs : []) {
+        const button = document.createElement("button");
+        button.type = "button";
+        button.className = "sign";
+        button.textContent = String(sign ?? "");
+        button.setAttribute("aria-label", String(accessibleName ?? sign ?? ""));
+        button.title = String(accessibleName ?? "");
+        // A click keeps the cursor where it is; Tab and Space reach it too.
+        button.addEventListener("mousedown", (event) => event.preventDefault());
+        button.addEventListener("click", () => panel.insert(String(sign ?? "")));
+        signs.append(button);
+    }
+    made.hint.before(signs);
+    return made;
+}
+
 export class OwnProblemPanel {
     // `fields`: panelFields() read from JSON; `grid`: where the fields go;
     // `panelHint`: the hint about no field in particular.
     constructor(document, grid, panelHint, fields) {
         this.panelHint = panelHint;
-        this.cells = fields.map((field, index) => fieldCell(document, field, index));
+        this.cells = fields.map((field, index) => (field.kind === "conditions"
+            ? conditionsCell(document, field, index, this)
+            : fieldCell(document, field, index)));
         grid.replaceChildren(...this.cells.map((cell) => cell.cell));
         for (const { input } of this.cells) {
             input.addEventListener("input", () => this.showHint("", -1));
+            input.addEventListener("focus", () => { this.lastInput = input; });
         }
+        const line = this.cells.find(({ cell }) => cell.classList.contains("conditions"));
+        this.lastInput = line?.input ?? this.cells[0]?.input;
+    }
+
+    // Puts `sign` at the cursor of the field last typed in, replacing what
+    // is selected there.
+    insert(sign) {
+        const input = this.lastInput;
+        if (!input) {
+            return;
+        }
+        const start = input.selectionStart ?? input.value.length;
+        const end = input.selectionEnd ?? start;
+        input.setRangeText(sign, start, end, "end");
+        input.focus();
+        this.showHint("", -1);
     }
 
     texts() {

@@ -30,6 +30,8 @@ struct ElementTrapezoid {
     // How many of `steps` come before the branch's own: they are shared
     // when kind "P,b,c" leaves one trapezoid.
     std::size_t shared_steps = 0;
+    // What "Още" adds after the angles: "r = h/2 = 4".
+    std::vector<std::string> more{};
 };
 
 struct ElementSolution {
@@ -59,6 +61,9 @@ struct ElementSolution {
     std::vector<ElementGiven> determined;
     std::vector<std::string> determined_endings;  // "= 84", one per determined element
     std::vector<Element> undetermined;
+    // Givens as a textbook states them ("∠ACB = 90°"): "Дадено" writes these
+    // when there are any, and `givens` holds only the plain values among them.
+    std::vector<std::string> stated{};
 };
 
 // Solves the givens (two or three distinct elements, values already read).

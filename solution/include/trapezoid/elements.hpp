@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "exact/surd.hpp"
 #include "trapezoid/solver.hpp"
 
 namespace trapezoid {
@@ -47,6 +48,8 @@ struct ElementGiven {
     // The decimal typed ("6.25", "1e300"), which gives the exact value and is
     // shown as given; empty: the value's own seven decimals.
     std::string decimal{};
+    // The exact value when it is no decimal ("5√3/2"), found from conditions.
+    std::optional<exact::Surd> exact{};
 };
 
 // A name as the command line writes it: "a", "AC", "B" or "∠B" for ∠ABC,
@@ -74,6 +77,11 @@ struct ElementReading {
 // number above 0. Reads an angle in degrees: "45", "45°", "33°33′26″" (also
 // with ' and "), "33,5" or "33.5", within 0° < ∠B ≤ 90° or 90° ≤ ∠C < 180°.
 ElementReading ReadElement(ElementName name, std::string_view text, const NumberSettings& settings);
+
+// Whether the boxes read the whole text as a number, of any sign: a value
+// that the elements' reading explains when it refuses it ("0", "1e999"),
+// where "√3" or "7/2" go to the givens of a textbook's form.
+bool IsPlainNumber(std::string_view text, const NumberSettings& settings);
 
 // Reads "name=value" as the command line gives it.
 ElementReading ReadElementArgument(std::string_view argument, const NumberSettings& settings);

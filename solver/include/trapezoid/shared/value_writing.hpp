@@ -70,4 +70,12 @@ Substitution SubstitutionOf(const ValueWriter& writer, const ValueWithExact& val
                             const std::optional<ExactForm>& form);
 Substitution GivenSubstitution(const ValueWriter& writer, const ValueWithExact& value);
 
+// An angle to the nearest second, zero minutes and seconds dropped: "45°",
+// "33°30′", "33°33′26″".
+std::string AngleText(double degrees);
+
+// How an angle follows its symbol: "= 45°" when it is a whole number of
+// seconds, else "≈ 33°33′26″".
+std::string AngleEnding(double degrees);
+
 }  // namespace trapezoid::detail
