@@ -40,7 +40,7 @@ std::optional<ElementGiven> PlainElement(const Given& given) {
 }
 
 ElementGiven Known(Element element, const FoundLength& length) {
-    return {element, length.value, false, {}, length.exact};
+    return {element, length.value, false, {}, length.exact, true};
 }
 
 // The trapezoid found, worked out by the engine from its a, c and h: its

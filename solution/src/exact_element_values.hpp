@@ -93,7 +93,7 @@ Dual GivenValue(double value);
 
 // A given's value: exactly the decimal typed, when there is one.
 inline Dual GivenValue(const ElementGiven& given) {
-    if (given.exact) {
+    if (given.exact || given.found) {
         return Dual(given.value, given.exact);
     }
     return given.decimal.empty() ? GivenValue(given.value)

@@ -32,7 +32,7 @@ ElementSolution Impossible(ElementSolution solution, elements::NoTrapezoid why) 
 ElementSet Typed(const std::vector<ElementGiven>& givens) {
     ElementSet typed;
     for (const ElementGiven& given : givens) {
-        if (!given.exact) {  // an exact value found is put in by its exact form
+        if (!given.exact && !given.found) {  // a value found is put in as found
             typed.Add(given.element);
         }
     }

@@ -50,6 +50,9 @@ struct ElementGiven {
     std::string decimal{};
     // The exact value when it is no decimal ("5√3/2"), found from conditions.
     std::optional<exact::Surd> exact{};
+    // Found from conditions, not typed: put into the formulas by its exact
+    // value, or else by its rounded decimals, never by all its digits.
+    bool found = false;
 };
 
 // A name as the command line writes it: "a", "AC", "B" or "∠B" for ∠ABC,
