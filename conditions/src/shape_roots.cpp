@@ -120,8 +120,11 @@ struct Search {
         // Two roots close together make the Jacobian nearly singular between
         // them: Newton starts from the cell's corners too.
         const double half = size / 2.0;
-        for (const Pair& start : std::array<Pair, 5>{
-                 {{v + half, u + half}, {v, u}, {v + size, u}, {v, u + size}, {v + size, u + size}}}) {
+        for (const Pair& start : std::array<Pair, 5>{{{v + half, u + half},
+                                                      {v, u},
+                                                      {v + size, u},
+                                                      {v, u + size},
+                                                      {v + size, u + size}}}) {
             if (const auto root = Newton(functions, start)) {
                 Keep(ShapeAt((*root)[0], (*root)[1]));
             }

@@ -12,8 +12,8 @@
 #include <string>
 #include <string_view>
 
-#include "trapezoid/shared/fixed_text.hpp"
 #include "grouping.hpp"
+#include "trapezoid/shared/fixed_text.hpp"
 #include "trapezoid/solver.hpp"
 
 namespace trapezoid {

@@ -184,9 +184,9 @@ RecordingValue operator*(const RecordingValue& x, const RecordingValue& y) {
     if (numbers.starts_with("√")) {
         numbers = "(" + numbers + ")";
     }
-    return RecordingValue::Unary(
-               x, Binding::Power, RecordingValue::Wrapped(x.letters_, x, Binding::Atom) + "²",
-               numbers + "²", std::move(value))
+    return RecordingValue::Unary(x, Binding::Power,
+                                 RecordingValue::Wrapped(x.letters_, x, Binding::Atom) + "²",
+                                 numbers + "²", std::move(value))
         .WithFault(FaultOfResult(product));
 }
 

@@ -236,9 +236,9 @@ namespace {
 
 TEST(TextbookExamples, TwoCloseTrapezoidsAreBothFound) {
     // a + h is fixed by P − (c + b); the area then meets two shapes 3% apart.
-    const GivenSolution solution = SolveGivens(
-        Read({"S=0.498875630473102", "c+b=1.318948886289771", "P=3.012729040074601"}),
-        NumberSettings{});
+    const GivenSolution solution =
+        SolveGivens(Read({"S=0.498875630473102", "c+b=1.318948886289771", "P=3.012729040074601"}),
+                    NumberSettings{});
     ASSERT_EQ(solution.status, Status::Fixed) << solution.message;
     ASSERT_EQ(solution.trapezoids.size(), 2U);
     for (const FoundTrapezoid& trapezoid : solution.trapezoids) {
