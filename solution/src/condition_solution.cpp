@@ -2,6 +2,7 @@
 #include "trapezoid/condition_solution.hpp"
 
 #include "exact_element_values.hpp"
+#include "given_line.hpp"
 #include "possibilities.hpp"
 #include "trapezoid/conditions/solve.hpp"
 #include "trapezoid/element_solution.hpp"
@@ -81,7 +82,7 @@ std::string Joined(const std::vector<std::string>& parts, std::string_view separ
 
 // Every outcome but trapezoids found: Дадено, the reasons, the sentence.
 WorkedSolution Unsolved(const std::vector<std::string>& stated, const GivenSolution& solution) {
-    std::vector<std::string> lines = {"Дадено: " + Joined(stated, "; ")};
+    std::vector<std::string> lines = {GivenLine(Joined(stated, "; "))};
     if (!solution.steps.empty()) {
         lines.emplace_back("Решение:");
         lines.insert(lines.end(), solution.steps.begin(), solution.steps.end());

@@ -3,6 +3,7 @@
 #include <cmath>
 #include "trapezoid/element_solution.hpp"
 
+#include "given_line.hpp"
 #include "writing.hpp"
 
 namespace trapezoid {
@@ -120,10 +121,14 @@ std::vector<std::string> Symbols(const std::vector<Element>& elements) {
 
 }  // namespace
 
+std::string GivenLine(std::string_view givens) {
+    return "Дадено: " + std::string(givens);
+}
+
 std::string WriteElementSolution(const ElementSolution& solution, const NumberSettings& settings) {
-    std::vector<std::string> lines = {
-        "Дадено: " + (solution.stated.empty() ? ValuesAsGiven(solution.givens, "; ", settings)
-                                              : Joined(solution.stated, "; "))};
+    std::vector<std::string> lines = {GivenLine(solution.stated.empty()
+                                                    ? ValuesAsGiven(solution.givens, "; ", settings)
+                                                    : Joined(solution.stated, "; "))};
     using Status = ElementSolution::Status;
     if (solution.status == Status::TwoGivens) {
         lines.push_back("Решение:");
